@@ -1,0 +1,25 @@
+# Finds SFML, preferring SFML 3 and falling back to SFML 2.5. Sets OSTREL_SFML_LIBS and,
+# where SFML cannot decode MP3 itself (before 2.6), links libmpg123 for the engine's reader.
+find_package(SFML 3 COMPONENTS Graphics Window Audio System QUIET)
+if(SFML_FOUND)
+  set(OSTREL_SFML_LIBS SFML::Graphics SFML::Window SFML::Audio SFML::System)
+else()
+  find_package(SFML 2.5 COMPONENTS graphics window audio system REQUIRED)
+  set(OSTREL_SFML_LIBS sfml-graphics sfml-window sfml-audio sfml-system)
+endif()
+message(STATUS "SFML ${SFML_VERSION}")
+
+set(OSTREL_MP3_READER OFF)
+if(SFML_VERSION VERSION_LESS 2.6)
+  set(OSTREL_MP3_READER ON)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
+  list(APPEND OSTREL_SFML_LIBS PkgConfig::MPG123)
+endif()
+
+find_file(OSTREL_FONT_FILE LeagueMono-Condensed.otf
+  PATHS /usr/share/fonts/opentype/league-mono
+  NO_DEFAULT_PATH)
+if(NOT OSTREL_FONT_FILE)
+  message(FATAL_ERROR "LeagueMono-Condensed.otf not found: run scripts/install-deps")
+endif()

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "Cell.h"
+#include "Color.h"
+#include "Manager.h"
+#include "Vector.h"
+
+#include <SFML/Graphics.hpp>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ostrel
+{
+
+enum Justification
+{
+    LEFT_JUSTIFIED,
+    CENTER_JUSTIFIED,
+    RIGHT_JUSTIFIED,
+};
+
+const int WINDOW_HORIZONTAL_PIXELS_DEFAULT = 1024;
+const int WINDOW_VERTICAL_PIXELS_DEFAULT = 768;
+const int WINDOW_HORIZONTAL_CHARS_DEFAULT = 80;
+const int WINDOW_VERTICAL_CHARS_DEFAULT = 24;
+const int WINDOW_STYLE_DEFAULT = 1;
+const sf::Color WINDOW_BACKGROUND_COLOR_DEFAULT = sf::Color(0, 0, 0, 255);
+const std::string WINDOW_TITLE_DEFAULT = "Ostrel";
+const std::string FONT_FILE_DEFAULT = "./ostrel-font.ttf";
+
+// Cell height and width in pixels (32 and 12.8 by default).
+float charHeight();
+float charWidth();
+// Conversions between cells and pixels, without rounding.
+Vector spacesToPixels(Vector spaces);
+Vector pixelsToSpaces(Vector pixels);
+
+// Owns the game window and draws the 80 x 24 grid of character cells: every character is
+// a bold glyph on an opaque black cell, so a later character in the same cell covers an
+// earlier one.
+class DisplayManager : public Manager
+{
+public:
+    static DisplayManager& getInstance();
+    ~DisplayManager() override;
+
+    // Opens the window and loads the font. 0 on success; -1 if the font cannot be read
+    // (the window then stays open and a later start-up returns 0 at once).
+    int startUp() override;
+    // Releases the font and closes the window.
+    void shutDown() override;
+
+    // Draws one character in the cell at `world_pos` (cells). -1 without a window.
+    int drawCh(Vector world_pos, char ch, Color color) const;
+    // Draws a string along a row, justified about `world_pos`. Always 0.
+    int drawString(Vector world_pos, std::string str, Justification just, Color color) const;
+
+    int getHorizontal() const { return m_window_horizontal_chars; }
+    int getVertical() const { return m_window_vertical_chars; }
+    int getHorizontalPixels() const { return m_window_horizontal_pixels; }
+    int getVerticalPixels() const { return m_window_vertical_pixels; }
+
+    // Shows the frame just drawn and clears the back buffer. -1 without a window.
+    int swapBuffers();
+    sf::RenderWindow* getWindow() const { return m_window.get(); }
+
+    // What the last swapBuffers() showed in a cell: a space of UNDEFINED_COLOR where nothing
+    // was drawn or outside the grid. Characters count in cell (floor x, floor y).
+    Cell shownCell(int col, int row) const;
+    // The last shown frame as one line of characters per row, joined by '\n'.
+    std::string shownText() const;
+
+private:
+    DisplayManager();
+
+    void recordCell(Vector world_pos, char ch, Color color) const;
+
+    sf::Font m_font;
+    std::unique_ptr<sf::RenderWindow> m_window;
+    int m_window_horizontal_pixels;
+    int m_window_vertical_pixels;
+    int m_window_horizontal_chars;
+    int m_window_vertical_chars;
+    mutable std::vector<Cell> m_drawn_cells;
+    std::vector<Cell> m_shown_cells;
+};
+
+} // namespace ostrel

@@ -1,0 +1,11 @@
+#include "EventKeyboard.h"
+
+namespace ostrel
+{
+
+EventKeyboard::EventKeyboard()
+{
+    setType(KEYBOARD_EVENT);
+}
+
+} // namespace ostrel

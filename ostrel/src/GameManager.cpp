@@ -1,0 +1,102 @@
+#include "GameManager.h"
+
+#include "Clock.h"
+#include "DisplayManager.h"
+#include "EventStep.h"
+#include "InputManager.h"
+#include "LogManager.h"
+#include "Platform.h"
+#include "ResourceManager.h"
+#include "WorldManager.h"
+
+namespace ostrel
+{
+
+std::int64_t frameSleepTime(std::int64_t loop_time_us, int frame_time_ms)
+{
+    const std::int64_t loop_time_ms = loop_time_us / 1000;
+    return frame_time_ms - loop_time_ms;
+}
+
+GameManager::GameManager() : m_game_over(false), m_frame_time(FRAME_TIME_DEFAULT), m_step_count(0)
+{
+    setType("GameManager");
+}
+
+GameManager& GameManager::getInstance()
+{
+    static GameManager single;
+    return single;
+}
+
+int GameManager::startUp()
+{
+    m_game_over = false;
+    m_step_count = 0;
+
+    int failures = 0;
+    failures += LogManager::getInstance().startUp() != 0;
+    failures += WorldManager::getInstance().startUp() != 0;
+    failures += DisplayManager::getInstance().startUp() != 0;
+    failures += InputManager::getInstance().startUp() != 0;
+    failures += ResourceManager::getInstance().startUp() != 0;
+
+    beginTimerResolution();
+    Manager::startUp();
+    return failures == 0 ? 0 : -1;
+}
+
+void GameManager::shutDown()
+{
+    setGameOver(true);
+    ResourceManager::getInstance().shutDown();
+    InputManager::getInstance().shutDown();
+    DisplayManager::getInstance().shutDown();
+    WorldManager::getInstance().shutDown();
+    LogManager::getInstance().shutDown();
+    endTimerResolution();
+    Manager::shutDown();
+}
+
+void GameManager::run()
+{
+    Clock clock;
+    while (!m_game_over)
+    {
+        clock.delta();
+
+        const EventStep step(m_step_count);
+        ++m_step_count;
+        onEvent(&step);
+
+        InputManager::getInstance().getInput();
+        WorldManager::getInstance().update();
+        WorldManager::getInstance().draw();
+        DisplayManager::getInstance().swapBuffers();
+
+        // A frame that overran is not made up for: the game simply runs slower.
+        sleepMilliseconds(frameSleepTime(clock.split(), m_frame_time));
+    }
+}
+
+void GameManager::setGameOver(bool game_over)
+{
+    m_game_over = game_over;
+}
+
+bool GameManager::getGameOver() const
+{
+    return m_game_over;
+}
+
+int GameManager::getFrameTime() const
+{
+    return m_frame_time;
+}
+
+int GameManager::getStepCount() const
+{
+    return m_step_count;
+}
+
+} // namespace ostrel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Manager.h"
+
+#include <cstdint>
+
+namespace ostrel
+{
+
+// Target duration of one frame (one step), in milliseconds: about 30 steps a second.
+const int FRAME_TIME_DEFAULT = 33;
+
+// Milliseconds left to sleep after a frame whose work took `loop_time_us` microseconds;
+// 0 or less means only yield. The loop time is truncated to whole milliseconds.
+std::int64_t frameSleepTime(std::int64_t loop_time_us, int frame_time_ms);
+
+// Starts and stops the engine managers and runs the fixed-rate game loop.
+class GameManager : public Manager
+{
+public:
+    static GameManager& getInstance();
+
+    // Starts log, world, display, input and resource managers, in that order; all five are
+    // tried whatever the earlier ones returned. 0 if all started, else -1.
+    int startUp() override;
+    // Stops them in reverse order and sets the game over.
+    void shutDown() override;
+
+    // Runs frames until the game is over; the frame in progress always completes.
+    void run();
+
+    void setGameOver(bool game_over = true);
+    bool getGameOver() const;
+    int getFrameTime() const;
+    // Step events sent since the last startUp().
+    int getStepCount() const;
+
+private:
+    GameManager();
+
+    bool m_game_over;
+    int m_frame_time;
+    int m_step_count;
+};
+
+} // namespace ostrel

@@ -1,0 +1,67 @@
+#include "utility.h"
+
+#include "DisplayManager.h"
+#include "Object.h"
+
+#include <cmath>
+
+namespace ostrel
+{
+
+bool boxIntersectsBox(Box a, Box b)
+{
+    const float ax1 = a.getCorner().getX();
+    const float ax2 = ax1 + a.getHorizontal();
+    const float ay1 = a.getCorner().getY();
+    const float ay2 = ay1 + a.getVertical();
+    const float bx1 = b.getCorner().getX();
+    const float bx2 = bx1 + b.getHorizontal();
+    const float by1 = b.getCorner().getY();
+    const float by2 = by1 + b.getVertical();
+
+    const bool x_overlap = (bx1 <= ax1 && ax1 <= bx2) || (ax1 <= bx1 && bx1 <= ax2);
+    const bool y_overlap = (by1 <= ay1 && ay1 <= by2) || (ay1 <= by1 && by1 <= ay2);
+    return x_overlap && y_overlap;
+}
+
+bool boxContainsPosition(Box box, Vector position)
+{
+    const Vector corner = box.getCorner();
+    return corner.getX() <= position.getX() && position.getX() <= corner.getX() + box.getHorizontal() &&
+           corner.getY() <= position.getY() && position.getY() <= corner.getY() + box.getVertical();
+}
+
+Box getWorldBox(const Object* object)
+{
+    return getWorldBox(object, object->getPosition());
+}
+
+Box getWorldBox(const Object* object, Vector where)
+{
+    Box box = object->getBox();
+    box.setCorner(box.getCorner() + where);
+    return box;
+}
+
+bool positionOutOfBounds(Vector position)
+{
+    const DisplayManager& display = DisplayManager::getInstance();
+    return position.getX() < 0.0f || position.getY() < 0.0f ||
+           position.getX() > static_cast<float>(display.getHorizontal()) ||
+           position.getY() > static_cast<float>(display.getVertical());
+}
+
+bool positionsIntersect(Vector p1, Vector p2)
+{
+    return std::fabs(p1.getX() - p2.getX()) <= 1.0f && std::fabs(p1.getY() - p2.getY()) <= 1.0f;
+}
+
+void discardCR(std::string& line)
+{
+    if (!line.empty() && line.back() == '\r')
+    {
+        line.pop_back();
+    }
+}
+
+} // namespace ostrel

@@ -1,0 +1,149 @@
+#include "DisplayManager.h"
+#include "EventStep.h"
+#include "GameManager.h"
+#include "InputManager.h"
+#include "LogManager.h"
+#include "Probe.h"
+#include "ResourceManager.h"
+#include "TestDir.h"
+#include "WorldManager.h"
+
+#include <gtest/gtest.h>
+
+using namespace ostrel;
+using testing_support::TestDir;
+
+TEST(GameLoop, SleepsForWhatIsLeftOfTheFrame)
+{
+    EXPECT_EQ(frameSleepTime(10000, 33), 23);
+    EXPECT_LE(frameSleepTime(33000, 33), 0) << "a full frame only yields";
+    EXPECT_LE(frameSleepTime(50000, 33), 0) << "an overrun is not made up for";
+    EXPECT_EQ(frameSleepTime(999, 33), 33) << "loop time is truncated to whole milliseconds";
+    EXPECT_EQ(frameSleepTime(32999, 33), 1);
+}
+
+TEST(GameLoop, StepsAreNumberedFromZeroAndTheLastFrameCompletes)
+{
+    TestDir dir;
+    GameManager& game = GameManager::getInstance();
+    WorldManager::getInstance().startUp();
+    std::vector<int> steps;
+    std::vector<Probe*> drawn;
+    Probe* probe = new Probe;
+    probe->draw_log = &drawn;
+    probe->on_event = [&](const Event* event)
+    {
+        if (event->getType() == STEP_EVENT)
+        {
+            steps.push_back(dynamic_cast<const EventStep*>(event)->getStepCount());
+            if (steps.size() == 5)
+            {
+                game.setGameOver(true);
+            }
+        }
+    };
+    Probe* mover = new Probe;
+    mover->setSolidness(SPECTRAL);
+    mover->setVelocity(Vector(1, 0));
+
+    game.run();
+    EXPECT_EQ(steps, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(game.getStepCount(), 5);
+    EXPECT_EQ(drawn.size(), 5u) << "the frame that ended the game was still drawn";
+    EXPECT_EQ(mover->getPosition(), Vector(5, 0)) << "and its world update still ran";
+    WorldManager::getInstance().shutDown();
+}
+
+TEST(GameLoop, OnEventCountsTheObjectsThatHandledIt)
+{
+    WorldManager::getInstance().startUp();
+    const EventStep step;
+    EXPECT_EQ(GameManager::getInstance().onEvent(&step), 0);
+    new Probe(1);
+    new Probe(0);
+    new Probe(1);
+    new Probe(0);
+    new Probe(1);
+    EXPECT_EQ(GameManager::getInstance().onEvent(&step), 3);
+    EXPECT_EQ(WorldManager::getInstance().onEvent(&step), 3) << "any manager delivers alike";
+    WorldManager::getInstance().shutDown();
+}
+
+TEST(GameLoop, DeliveryUsesTheListAsItWasWhenItStarted)
+{
+    WorldManager& world = WorldManager::getInstance();
+    world.startUp();
+    Probe* first = new Probe;
+    Probe* created = nullptr;
+    first->on_event = [&](const Event*)
+    {
+        if (!created)
+        {
+            created = new Probe;
+            world.markForDelete(first);
+        }
+    };
+    Probe* second = new Probe;
+    const EventStep step;
+    world.onEvent(&step);
+    ASSERT_NE(created, nullptr);
+    EXPECT_TRUE(created->events.empty()) << "created during delivery";
+    EXPECT_EQ(second->events.size(), 1u);
+    world.onEvent(&step);
+    EXPECT_EQ(first->events.size(), 2u) << "marked objects still receive events";
+    world.shutDown();
+}
+
+TEST(GameManager, StartsEveryManager)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir;
+    GameManager& game = GameManager::getInstance();
+    ASSERT_EQ(game.startUp(), 0);
+    EXPECT_TRUE(game.isStarted());
+    EXPECT_TRUE(LogManager::getInstance().isStarted());
+    EXPECT_TRUE(WorldManager::getInstance().isStarted());
+    EXPECT_TRUE(DisplayManager::getInstance().isStarted());
+    EXPECT_TRUE(InputManager::getInstance().isStarted());
+    EXPECT_TRUE(ResourceManager::getInstance().isStarted());
+    EXPECT_EQ(game.getFrameTime(), 33);
+
+    game.shutDown();
+    EXPECT_TRUE(game.getGameOver());
+    EXPECT_FALSE(LogManager::getInstance().isStarted());
+    EXPECT_FALSE(DisplayManager::getInstance().isStarted());
+    EXPECT_EQ(DisplayManager::getInstance().getWindow(), nullptr);
+    EXPECT_FALSE(ResourceManager::getInstance().isStarted());
+    EXPECT_EQ(dir.read("ostrel.log"), "LogManager started\n") << "the game manager itself logs nothing";
+}
+
+TEST(GameManager, TriesEveryManagerWhenTheLogCannotOpen)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::EMPTY);
+    std::filesystem::create_directory("ostrel.log");
+    GameManager& game = GameManager::getInstance();
+    EXPECT_EQ(game.startUp(), -1);
+    EXPECT_FALSE(LogManager::getInstance().isStarted());
+    EXPECT_TRUE(WorldManager::getInstance().isStarted());
+    EXPECT_NE(DisplayManager::getInstance().getWindow(), nullptr) << "the display was tried";
+    EXPECT_FALSE(DisplayManager::getInstance().isStarted()) << "no font here";
+    EXPECT_FALSE(InputManager::getInstance().isStarted());
+    EXPECT_FALSE(ResourceManager::getInstance().isStarted());
+    game.shutDown();
+}
+
+TEST(GameManager, ShutDownEndsTheGameEvenWhenNotRunning)
+{
+    GameManager& game = GameManager::getInstance();
+    game.setGameOver(false);
+    game.shutDown();
+    EXPECT_TRUE(game.getGameOver());
+    EXPECT_FALSE(game.isStarted());
+}

@@ -1,0 +1,75 @@
+#include "DisplayManager.h"
+#include "EventKeyboard.h"
+#include "EventMouse.h"
+#include "InputManager.h"
+#include "Probe.h"
+#include "TestDir.h"
+#include "WorldManager.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+using namespace ostrel;
+using testing_support::TestDir;
+
+// Real X input through xdotool, on a display of this test's own: a key press and release,
+// a move and a click reach every object as engine events, in cells.
+TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
+{
+    if (!testing_support::haveDisplay() || std::system("command -v xdotool >/dev/null 2>&1") != 0)
+    {
+        GTEST_SKIP() << "no display or no xdotool";
+    }
+    TestDir dir;
+    ASSERT_EQ(DisplayManager::getInstance().startUp(), 0);
+    ASSERT_EQ(InputManager::getInstance().startUp(), 0);
+    WorldManager::getInstance().startUp();
+
+    Probe* probe = new Probe;
+    std::vector<EventKeyboard> keys;
+    std::vector<EventMouse> clicks;
+    probe->on_event = [&](const Event* event)
+    {
+        if (event->getType() == KEYBOARD_EVENT)
+        {
+            keys.push_back(*dynamic_cast<const EventKeyboard*>(event));
+        }
+        else if (event->getType() == MSE_EVENT && dynamic_cast<const EventMouse*>(event)->getMouseAction() == CLICKED)
+        {
+            clicks.push_back(*dynamic_cast<const EventMouse*>(event));
+        }
+    };
+    // Let the window be mapped before input is sent to it.
+    for (int i = 0; i < 20; ++i)
+    {
+        InputManager::getInstance().getInput();
+        DisplayManager::getInstance().swapBuffers();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    const auto id = static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getSystemHandle());
+    const std::string command = "xdotool mousemove --window " + std::to_string(id) +
+                                " 640 384 sleep 0.1 key space sleep 0.1 key F13 sleep 0.1 click 1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    for (int i = 0; i < 300 && (keys.size() < 4 || clicks.empty()); ++i)
+    {
+        InputManager::getInstance().getInput();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(keys.size(), 4u);
+    EXPECT_EQ(keys[0].getKey(), Keyboard::SPACE);
+    EXPECT_EQ(keys[0].getKeyboardAction(), KEY_PRESSED);
+    EXPECT_EQ(keys[1].getKey(), Keyboard::SPACE);
+    EXPECT_EQ(keys[1].getKeyboardAction(), KEY_RELEASED);
+    EXPECT_EQ(keys[2].getKey(), Keyboard::UNDEFINED_KEY) << "unmapped keys are still delivered";
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].getMouseButton(), Mouse::LEFT);
+    EXPECT_EQ(clicks[0].getMousePosition(), Vector(50, 12));
+
+    WorldManager::getInstance().shutDown();
+    InputManager::getInstance().shutDown();
+    DisplayManager::getInstance().shutDown();
+}
