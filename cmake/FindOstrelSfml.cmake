@@ -9,11 +9,10 @@ else()
 endif()
 message(STATUS "SFML ${SFML_VERSION}")
 
-set(OSTREL_MP3_READER OFF)
+# libmpg123 also lets the tests decode the game's music on any SFML.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
 if(SFML_VERSION VERSION_LESS 2.6)
-  set(OSTREL_MP3_READER ON)
-  find_package(PkgConfig REQUIRED)
-  pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
   list(APPEND OSTREL_SFML_LIBS PkgConfig::MPG123)
 endif()
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Object.h"
+
+// x and y of the first, second and third shop card.
+const int xPos[3] = {35, 65, 50};
+const int yPos[3] = {10, 10, 13};
+
+// Runs the game: SPACE on the title screen starts a run; each farm day lasts 1800 steps;
+// a day that ends with the quota met opens the shop, where SPACE starts the next day; a
+// missed quota ends the run on the title screen. Q quits at any moment.
+class DayKeeper : public ostrel::Object
+{
+public:
+    DayKeeper();
+
+    // Ends the run: day 0, no money, no quota, no upgrades.
+    void reset();
+    int getDay() const { return m_day; }
+    void startDay();
+    int getTicksLeft() const { return m_ticks_left; }
+    bool isDayActive() const { return m_day_active; }
+    bool isGameRunning() const { return m_game_running; }
+    // Moves on to the next day: announces it and sets its quota.
+    void incrementDay();
+    void swapToShop();
+    void swapToFarm();
+    // Counts the day down; at its end, judges the quota.
+    void step();
+
+    int eventHandler(const ostrel::Event* event) override;
+    // Draws nothing.
+    int draw() override;
+
+private:
+    void startRun();
+    void endRun();
+
+    int m_day;
+    int m_ticks_left;
+    bool m_day_active;
+    bool m_game_running;
+};

@@ -1,0 +1,6 @@
+#include "EventModifierChange.h"
+
+EventModifierChange::EventModifierChange()
+{
+    setType(MODIFIER_CHANGE_EVENT);
+}

@@ -1,0 +1,6 @@
+#include "EventStateChange.h"
+
+EventStateChange::EventStateChange()
+{
+    setType(STATE_CHANGE_EVENT);
+}

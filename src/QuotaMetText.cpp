@@ -1,0 +1,28 @@
+#include "QuotaMetText.h"
+
+#include "DisplayManager.h"
+#include "EventStep.h"
+#include "WorldManager.h"
+
+QuotaMetText::QuotaMetText() : m_steps_left(60)
+{
+    setSprite("text_passed");
+    const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    setPosition(ostrel::Vector(static_cast<float>(display.getHorizontal() / 2.0),
+                               static_cast<float>(display.getVertical() / 2.0)));
+    setSolidness(ostrel::SPECTRAL);
+    setAltitude(3);
+}
+
+int QuotaMetText::eventHandler(const ostrel::Event* event)
+{
+    if (event->getType() != ostrel::STEP_EVENT)
+    {
+        return 0;
+    }
+    if (--m_steps_left == 0)
+    {
+        ostrel::WorldManager::getInstance().markForDelete(this);
+    }
+    return 1;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Object.h"
+
+// The "quota met" banner in the middle of the screen; it removes itself after 60 steps.
+class QuotaMetText : private ostrel::Object
+{
+public:
+    QuotaMetText();
+
+    int eventHandler(const ostrel::Event* event) override;
+
+private:
+    int m_steps_left;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Object.h"
+#include "PlotModifierType.h"
+
+// The game's mouse cursor: a "+" at the mouse position, coloured by the modifier held
+// (cyan for the watering can, red for fertilizer, white for nothing).
+class Reticle : public ostrel::Object
+{
+public:
+    Reticle();
+
+    // Takes mouse movements and modifier changes.
+    int eventHandler(const ostrel::Event* event) override;
+    int draw() override;
+
+    PlotModifierType getModifier() const { return m_modifier; }
+
+private:
+    PlotModifierType m_modifier;
+};

@@ -1,0 +1,82 @@
+#include "ShopDisplay.h"
+
+#include "DisplayManager.h"
+#include "EventDescription.h"
+#include "EventMouse.h"
+#include "EventStep.h"
+#include "LogManager.h"
+#include "Sounds.h"
+#include "UpgradeManager.h"
+#include "WorldManager.h"
+#include "utility.h"
+
+#include <utility>
+
+ShopDisplay::ShopDisplay(Upgrade upgrade) : m_purchased(false), m_hovered(false), m_price(0), m_click_delay(60)
+{
+    setType("ShopDisplay");
+    // The name is data, never a format.
+    ostrel::LogManager::getInstance().writeLog("%s", upgrade.m_name.c_str());
+    setWidth(10);
+    setHeight(6);
+    m_upgrade = std::move(upgrade);
+    m_price = UpgradeManager::getInstance().getUpgradePrice(m_upgrade);
+    setSprite(m_upgrade.m_sprite);
+    // The hit box is the whole card, not the icon.
+    setBox(ostrel::Box(ostrel::Vector(-5, -3), 10, 6));
+}
+
+int ShopDisplay::eventHandler(const ostrel::Event* event)
+{
+    if (event->getType() == ostrel::MSE_EVENT)
+    {
+        const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
+        const bool inside = ostrel::boxContainsPosition(ostrel::getWorldBox(this), mouse->getMousePosition());
+        if (inside && mouse->getMouseAction() == ostrel::CLICKED && m_click_delay == 0)
+        {
+            tryPurchase();
+        }
+        else if (inside != m_hovered)
+        {
+            updateHover(inside);
+        }
+        return 1;
+    }
+    if (event->getType() == ostrel::STEP_EVENT && m_click_delay > 0)
+    {
+        --m_click_delay;
+        return 1;
+    }
+    return 0;
+}
+
+void ShopDisplay::updateHover(bool hovered)
+{
+    m_hovered = hovered;
+    EventDescription description(hovered ? m_upgrade.m_description : "");
+    ostrel::WorldManager::getInstance().onEvent(&description);
+}
+
+void ShopDisplay::tryPurchase()
+{
+    if (m_purchased)
+    {
+        return;
+    }
+    m_purchased = UpgradeManager::getInstance().attemptPurchaseUpgrade(m_upgrade.m_name);
+    playSound(m_purchased ? "shop_success" : "shop_fail");
+}
+
+int ShopDisplay::draw()
+{
+    DisplayBox::draw();
+    Object::draw();
+    const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    const ostrel::Vector position = getPosition();
+    display.drawString(ostrel::Vector(position.getX(), position.getY() - 4), m_upgrade.m_name, ostrel::CENTER_JUSTIFIED,
+                       ostrel::WHITE);
+    const std::string price = m_purchased ? "Purchased" : "$" + std::to_string(m_price);
+    display.drawString(ostrel::Vector(position.getX(), position.getY() + 3), price, ostrel::CENTER_JUSTIFIED,
+                       ostrel::WHITE);
+    return 0;
+}

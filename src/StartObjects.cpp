@@ -1,0 +1,18 @@
+#include "StartObjects.h"
+
+#include "DayKeeper.h"
+#include "DayText.h"
+#include "MoneyText.h"
+#include "Reticle.h"
+#include "TimeText.h"
+#include "TitleScreen.h"
+
+void createStartObjects()
+{
+    new TitleScreen;
+    new Reticle;
+    new DayKeeper;
+    new TimeText;
+    new MoneyText;
+    new DayText;
+}

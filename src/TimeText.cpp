@@ -1,0 +1,39 @@
+#include "TimeText.h"
+
+#include "DayKeeper.h"
+#include "DisplayManager.h"
+#include "EventStep.h"
+#include "WorldManager.h"
+
+TimeText::TimeText()
+{
+    setType("TimeText");
+    setPosition(ostrel::Vector(static_cast<float>(ostrel::DisplayManager::getInstance().getHorizontal()) - 8.0f, 1));
+    setBorder(true);
+}
+
+void TimeText::update()
+{
+    const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
+    if (keepers.isEmpty())
+    {
+        return;
+    }
+    const auto* keeper = dynamic_cast<const DayKeeper*>(keepers[0]);
+    if (!keeper)
+    {
+        return;
+    }
+    // Whole seconds, rounded up, at 30 steps a second.
+    setText(std::to_string((keeper->getTicksLeft() + 29) / 30));
+}
+
+int TimeText::eventHandler(const ostrel::Event* event)
+{
+    if (event->getType() == ostrel::STEP_EVENT)
+    {
+        update();
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "DisplayText.h"
+
+// The HUD's seconds left in the day, top right, read from the day keeper every step.
+class TimeText : private DisplayText
+{
+public:
+    TimeText();
+
+    void update();
+    int eventHandler(const ostrel::Event* event) override;
+};

@@ -1,0 +1,6 @@
+#include "Upgrade.h"
+
+Upgrade emptyUpgrade()
+{
+    return Upgrade();
+}

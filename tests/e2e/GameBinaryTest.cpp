@@ -1,0 +1,111 @@
+#include "GameProcess.h"
+#include "TestDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <sstream>
+#include <thread>
+
+using testing_support::TestDir;
+
+namespace
+{
+
+bool yellow(unsigned char r, unsigned char g, unsigned char b)
+{
+    return r > 200 && g > 200 && b < 80;
+}
+
+bool white(unsigned char r, unsigned char g, unsigned char b)
+{
+    return r > 200 && g > 200 && b > 200;
+}
+
+// Pixels of a rectangle of cells (12.8 x 32 pixels each).
+struct Cells
+{
+    int x0, y0, x1, y1;
+};
+Cells cells(int col0, int row0, int col1, int row1)
+{
+    return {static_cast<int>(col0 * 12.8), row0 * 32, static_cast<int>(col1 * 12.8), row1 * 32};
+}
+
+void pause(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+} // namespace
+
+// The real game: SPACE starts day 1 with its row of plots, a click sows the first one, and Q
+// ends the process with status 0, leaving a complete log.
+TEST(GameBinary, StartsADaySowsAPlotAndQuits)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::GAME_DATA);
+    GameProcess game;
+    ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
+    ASSERT_TRUE(game.waitForWindow());
+
+    // The first plot stands at cell (4, 6): columns 1 to 6, rows 4 to 7; its corn in the middle.
+    const Cells plot = cells(1, 4, 7, 8);
+    const Cells centre = cells(2, 5, 6, 7);
+    Image title;
+    ASSERT_TRUE(game.screenshot("title.ppm") && title.load("title.ppm"));
+    EXPECT_EQ(title.width, 1024);
+    EXPECT_EQ(title.height, 768);
+    EXPECT_GT(title.count(0, 128, 1024, 640, yellow), 1000) << "the title art";
+
+    ASSERT_TRUE(game.xdotool("mousemove --window %w 900 700 key space"));
+    pause(800);
+    Image farm;
+    ASSERT_TRUE(game.screenshot("farm.ppm") && farm.load("farm.ppm"));
+    EXPECT_GT(farm.count(plot.x0, plot.y0, plot.x1, plot.y1, yellow), 100) << "the plot's ground";
+    EXPECT_EQ(farm.count(centre.x0, centre.y0, centre.x1, centre.y1, white), 0) << "nothing sown yet";
+
+    ASSERT_TRUE(game.xdotool("mousemove --window %w 51 200 click 1 sleep 0.2 mousemove --window %w 900 700"));
+    pause(800);
+    Image sown;
+    ASSERT_TRUE(game.screenshot("sown.ppm") && sown.load("sown.ppm"));
+    EXPECT_GT(sown.count(centre.x0, centre.y0, centre.x1, centre.y1, white), 10) << "white seeds in the plot";
+    EXPECT_GT(sown.count(plot.x0, plot.y0, plot.x1, plot.y1, yellow), 100) << "around them, the ground";
+
+    ASSERT_TRUE(game.xdotool("key q"));
+    EXPECT_EQ(game.waitForExit(), 0);
+
+    const std::string log = dir.read("ostrel.log");
+    EXPECT_EQ(log.rfind("LogManager started\n", 0), 0u);
+    std::istringstream lines(log);
+    int loaded = 0;
+    for (std::string line; std::getline(lines, line);)
+    {
+        loaded += line.size() > 9 && line.compare(line.size() - 9, 9, "' loaded.") == 0;
+        EXPECT_EQ(line.find("not loaded"), std::string::npos) << line;
+    }
+    EXPECT_EQ(loaded, 51);
+
+    // Only the GL driver's and the audio device's notices may appear on stderr.
+    std::istringstream errors(dir.read("stderr.txt"));
+    for (std::string line; std::getline(errors, line);)
+    {
+        const bool notice = line.find("vertical sync") != std::string::npos || line.rfind("AL lib", 0) == 0 ||
+                            line.rfind("[ALSOFT]", 0) == 0;
+        EXPECT_TRUE(notice) << "unexpected on stderr: " << line;
+    }
+}
+
+// Where the log cannot be created the game stops at once with status 1.
+TEST(GameBinary, ExitsWithStatusOneWhenTheLogCannotBeCreated)
+{
+    TestDir dir(TestDir::GAME_DATA);
+    std::filesystem::create_directory("ostrel.log");
+    GameProcess game;
+    ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
+    EXPECT_EQ(game.waitForExit(), 1);
+    EXPECT_TRUE(std::filesystem::is_directory("ostrel.log"));
+}

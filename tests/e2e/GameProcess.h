@@ -1,0 +1,62 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+// The real game binary, started in the current folder with its stderr captured, and
+// driven through xdotool on the test's own X display.
+class GameProcess
+{
+public:
+    GameProcess();
+    ~GameProcess();
+
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    // Starts the game; false if it did not start.
+    bool start(const std::string& binary);
+    // Waits up to ten seconds for the game's window; false if none appeared.
+    bool waitForWindow();
+    // Runs an xdotool command against the window ("%w" stands for its id).
+    bool xdotool(const std::string& arguments) const;
+    // Saves the window's pixels as a binary PPM file.
+    bool screenshot(const std::string& path) const;
+    // Waits up to ten seconds for the game to end; its exit status, or -1 (killed, or still
+    // running, when it is then killed).
+    int waitForExit();
+
+    std::string window() const { return m_window; }
+
+private:
+    pid_t m_pid;
+    std::string m_window;
+};
+
+// An RGB image read from a binary PPM file.
+struct Image
+{
+    int width = 0;
+    int height = 0;
+    std::string pixels;
+
+    bool load(const std::string& path);
+    // How many pixels of the rectangle (in pixels) the predicate accepts.
+    template <typename Predicate>
+    int count(int x0, int y0, int x1, int y1, Predicate accept) const
+    {
+        int n = 0;
+        for (int y = y0; y < y1 && y < height; ++y)
+        {
+            for (int x = x0; x < x1 && x < width; ++x)
+            {
+                const std::size_t i =
+                    (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
+                n += accept(static_cast<unsigned char>(pixels[i]), static_cast<unsigned char>(pixels[i + 1]),
+                            static_cast<unsigned char>(pixels[i + 2]));
+            }
+        }
+        return n;
+    }
+};
