@@ -76,7 +76,7 @@ bool GameProcess::start(const std::string& binary)
 
 bool GameProcess::waitForWindow()
 {
-    for (int i = 0; i < 100 && m_window.empty(); ++i)
+    for (int i = 0; i < 300 && m_window.empty(); ++i)
     {
         std::istringstream ids(commandOutput("xdotool search --name '^Ostrel$' 2>/dev/null"));
         ids >> m_window;

@@ -17,7 +17,7 @@ public:
 
     // Starts the game; false if it did not start.
     bool start(const std::string& binary);
-    // Waits up to ten seconds for the game's window; false if none appeared.
+    // Waits up to thirty seconds for the game's window; false if none appeared.
     bool waitForWindow();
     // Runs an xdotool command against the window ("%w" stands for its id).
     bool xdotool(const std::string& arguments) const;

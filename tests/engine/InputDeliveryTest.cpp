@@ -50,7 +50,11 @@ TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
         DisplayManager::getInstance().swapBuffers();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+#if SFML_VERSION_MAJOR >= 3
+    const auto id = static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getNativeHandle());
+#else
     const auto id = static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getSystemHandle());
+#endif
     const std::string command = "xdotool mousemove --window " + std::to_string(id) +
                                 " 640 384 sleep 0.1 key space sleep 0.1 key F13 sleep 0.1 click 1";
     ASSERT_EQ(std::system(command.c_str()), 0);
