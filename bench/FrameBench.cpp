@@ -1,51 +1,43 @@
-// Frame-time figures of the engine, under a real (or virtual) X display:
-//  - a full 80 x 24 screen of drawCh plus swapBuffers,
+// Frame-time figures of the engine under a real (or virtual) X display:
 //  - one world update of 1000 moving solid objects,
-//  - the game loop's step period with an otherwise empty world.
-// Run it from a folder holding "ostrel-font.ttf".
+//  - the game loop's step period with an otherwise empty world,
+//  - a frame drawn by the batched renderer against the per-cell one, for a full 80 x 24
+//    screen and for the game's busiest screens (a farm day with 28 plots, both pickups and
+//    both pests out; the shop). A frame's time runs from its first drawCh to the return of
+//    swapBuffers (or the per-cell drawing's display and clear).
+// Run it from build/bench, where the build links the font and the game's data.
+#include "CellReference.h"
 #include "DisplayManager.h"
+#include "EventKeyboard.h"
+#include "EventMouse.h"
 #include "EventStep.h"
 #include "GameManager.h"
-#include "LogManager.h"
+#include "InputManager.h"
+#include "MoneyManager.h"
 #include "Object.h"
+#include "Pest.h"
+#include "Plot.h"
+#include "PlotModifier.h"
+#include "ResourceManifest.h"
+#include "StartObjects.h"
 #include "Timing.h"
+#include "UpgradeManager.h"
 #include "WorldManager.h"
 
 #include <chrono>
 #include <cstdlib>
+#include <vector>
 
 namespace
 {
 
 using Clock = std::chrono::steady_clock;
+using Calls = std::vector<ostrel::DrawCall>;
 const int FRAMES = 300;
-
-void benchFullScreen()
-{
-    ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
-    Timings timings;
-    for (int frame = 0; frame < FRAMES; ++frame)
-    {
-        const Clock::time_point start = Clock::now();
-        for (int row = 0; row < 24; ++row)
-        {
-            for (int col = 0; col < 80; ++col)
-            {
-                const char ch = static_cast<char>(33 + (row * 80 + col + frame) % 94);
-                display.drawCh(ostrel::Vector(static_cast<float>(col), static_cast<float>(row)), ch,
-                               static_cast<ostrel::Color>((col + row) % 8));
-            }
-        }
-        display.swapBuffers();
-        timings.add(millisecondsBetween(start, Clock::now()));
-    }
-    timings.print("full screen draw + swap", "frames");
-}
 
 void benchWorldUpdate()
 {
     ostrel::WorldManager& world = ostrel::WorldManager::getInstance();
-    std::srand(1);
     for (int i = 0; i < 1000; ++i)
     {
         ostrel::Object* object = new ostrel::Object;
@@ -85,6 +77,7 @@ public:
         if (++m_steps > FRAMES)
         {
             ostrel::GameManager::getInstance().setGameOver(true);
+            ostrel::WorldManager::getInstance().markForDelete(this);
         }
         return 1;
     }
@@ -102,6 +95,151 @@ void benchLoop()
     clock->setSolidness(ostrel::SPECTRAL);
     ostrel::GameManager::getInstance().run();
     clock->timings.print("game loop step period", "steps");
+    ostrel::WorldManager::getInstance().update();
+}
+
+Calls fullScreen()
+{
+    Calls calls;
+    for (int row = 0; row < 24; ++row)
+    {
+        for (int col = 0; col < 80; ++col)
+        {
+            const char ch = static_cast<char>(33 + (row * 80 + col) % 94);
+            calls.push_back(ostrel::DrawCall{ostrel::Vector(static_cast<float>(col), static_cast<float>(row)), ch,
+                                             static_cast<ostrel::Color>((col + row) % 8)});
+        }
+    }
+    return calls;
+}
+
+void steps(int n)
+{
+    static int step_count = 0;
+    for (int i = 0; i < n; ++i)
+    {
+        const ostrel::EventStep step(step_count++);
+        ostrel::WorldManager::getInstance().onEvent(&step);
+        ostrel::WorldManager::getInstance().update();
+    }
+}
+
+void deliver(const ostrel::Event& event)
+{
+    ostrel::InputManager::getInstance().onEvent(&event);
+}
+
+// The calls of the frame the world draws now.
+Calls drawnFrame()
+{
+    ostrel::WorldManager::getInstance().draw();
+    ostrel::DisplayManager::getInstance().swapBuffers();
+    return ostrel::DisplayManager::getInstance().shownCalls();
+}
+
+template <typename T>
+bool allOf(const char* type, bool (T::*test)() const)
+{
+    const ostrel::ObjectList list = ostrel::WorldManager::getInstance().objectsOfType(type);
+    for (int i = 0; i < list.getCount(); ++i)
+    {
+        if (!(dynamic_cast<const T*>(list[i])->*test)())
+        {
+            return false;
+        }
+    }
+    return !list.isEmpty();
+}
+
+// A farm day at its busiest: 28 plots sown, both pickups and both pests out.
+Calls busyFarm()
+{
+    createStartObjects();
+    ostrel::EventKeyboard space;
+    space.setKey(ostrel::Keyboard::SPACE);
+    space.setKeyboardAction(ostrel::KEY_PRESSED);
+    deliver(space);
+    MoneyManager::getInstance().addMoney(300);
+    UpgradeManager::getInstance().attemptPurchaseUpgrade("Fertilizer");
+    for (int i = 0; i < 18; ++i)
+    {
+        new Plot;
+    }
+    const ostrel::ObjectList plots = ostrel::WorldManager::getInstance().objectsOfType("Plot");
+    for (int i = 0; i < plots.getCount(); ++i)
+    {
+        ostrel::EventMouse click;
+        click.setMouseAction(ostrel::CLICKED);
+        click.setMousePosition(plots[i]->getPosition());
+        deliver(click);
+        steps(20);
+    }
+    for (int i = 0; i < 1200 && !(allOf<PlotModifier>("PlotModifier", &PlotModifier::isAvailable) &&
+                                  allOf<Pest>("Crow", &Pest::isSpawned) && allOf<Pest>("Fly", &Pest::isSpawned));
+         ++i)
+    {
+        steps(1);
+    }
+    return drawnFrame();
+}
+
+// The shop after a met quota, with a card's description showing.
+Calls shop()
+{
+    MoneyManager::getInstance().addMoney(1000);
+    for (int i = 0; i < 1800 && ostrel::WorldManager::getInstance().objectsOfType("ShopDisplay").isEmpty(); ++i)
+    {
+        steps(1);
+    }
+    steps(60);
+    ostrel::EventMouse hover;
+    hover.setMouseAction(ostrel::MOVED);
+    hover.setMousePosition(ostrel::Vector(35, 10));
+    deliver(hover);
+    return drawnFrame();
+}
+
+Timings timeBatched(const Calls& calls)
+{
+    ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    Timings timings;
+    for (int frame = 0; frame < FRAMES; ++frame)
+    {
+        const Clock::time_point start = Clock::now();
+        for (const ostrel::DrawCall& call : calls)
+        {
+            display.drawCh(call.position, call.ch, call.color);
+        }
+        display.swapBuffers();
+        timings.add(millisecondsBetween(start, Clock::now()));
+    }
+    return timings;
+}
+
+Timings timePerCell(const Calls& calls)
+{
+    ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    sf::RenderWindow& window = *display.getWindow();
+    Timings timings;
+    for (int frame = 0; frame < FRAMES; ++frame)
+    {
+        const Clock::time_point start = Clock::now();
+        reference::drawFrameReference(window, display.getFont(), display.getCharacterSize(), calls);
+        window.display();
+        window.clear(ostrel::WINDOW_BACKGROUND_COLOR_DEFAULT);
+        timings.add(millisecondsBetween(start, Clock::now()));
+    }
+    return timings;
+}
+
+// Times both renderers on the frame; returns batched median / per-cell median.
+double compare(const char* name, const Calls& calls)
+{
+    const Timings per_cell = timePerCell(calls);
+    const Timings batched = timeBatched(calls);
+    std::printf("%-22s %5zu calls  per-cell median %6.2f worst %6.2f ms  batched median %6.2f worst %6.2f ms\n", name,
+                calls.size(), per_cell.median(), per_cell.worst(), batched.median(), batched.worst());
+    return batched.median() / per_cell.median();
 }
 
 } // namespace
@@ -111,13 +249,21 @@ int main()
     ostrel::GameManager& game = ostrel::GameManager::getInstance();
     if (game.startUp() != 0)
     {
-        std::fprintf(stderr, "frame_bench: the engine did not start (is there a display and the font?)\n");
+        std::fprintf(stderr, "frame_bench: the engine did not start (is there a display, and the font?)\n");
         game.shutDown();
         return 1;
     }
-    benchFullScreen();
+    std::srand(1);
     benchWorldUpdate();
     benchLoop();
-    game.shutDown();
+
+    loadResources();
+    const Calls full = fullScreen();
+    const Calls farm = busyFarm();
+    const Calls shop_frame = shop();
+    const double full_ratio = compare("full screen", full);
+    const double farm_ratio = compare("farm, 28 plots", farm);
+    const double shop_ratio = compare("shop", shop_frame);
+    std::printf("ratio full=%.2f farm=%.2f shop=%.2f\n", full_ratio, farm_ratio, shop_ratio);
     return 0;
 }

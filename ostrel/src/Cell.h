@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Color.h"
+#include "Vector.h"
 
 namespace ostrel
 {
@@ -8,6 +9,14 @@ namespace ostrel
 // What one cell of the grid showed: its character and colour.
 struct Cell
 {
+    char ch = ' ';
+    Color color = UNDEFINED_COLOR;
+};
+
+// One character drawn into a frame: where, which, and in what colour.
+struct DrawCall
+{
+    Vector position;
     char ch = ' ';
     Color color = UNDEFINED_COLOR;
 };

@@ -39,6 +39,74 @@ unsigned glyphSize()
     return static_cast<unsigned>(size);
 }
 
+// Appends a rectangle as two triangles, mapped onto the texture rectangle (u1, v1)-(u2, v2),
+// in the vertex order a one-character sf::Text uses.
+void appendQuad(sf::VertexArray& vertices, sf::Vector2f p1, sf::Vector2f p2, sf::Vector2f uv1, sf::Vector2f uv2,
+                sf::Color color)
+{
+    const auto vertex = [color](sf::Vector2f position, sf::Vector2f tex_coords)
+    {
+#if SFML_VERSION_MAJOR >= 3
+        return sf::Vertex{position, color, tex_coords};
+#else
+        return sf::Vertex(position, color, tex_coords);
+#endif
+    };
+    vertices.append(vertex(p1, uv1));
+    vertices.append(vertex(sf::Vector2f(p2.x, p1.y), sf::Vector2f(uv2.x, uv1.y)));
+    vertices.append(vertex(sf::Vector2f(p1.x, p2.y), sf::Vector2f(uv1.x, uv2.y)));
+    vertices.append(vertex(sf::Vector2f(p1.x, p2.y), sf::Vector2f(uv1.x, uv2.y)));
+    vertices.append(vertex(sf::Vector2f(p2.x, p1.y), sf::Vector2f(uv2.x, uv1.y)));
+    vertices.append(vertex(p2, uv2));
+}
+
+// Characters that sf::Text lays out without a quad of their own.
+bool drawsNoGlyph(char ch, const sf::Glyph& glyph)
+{
+#if SFML_VERSION_MAJOR > 3 || (SFML_VERSION_MAJOR == 3 && SFML_VERSION_MINOR >= 1)
+    const unsigned char code = static_cast<unsigned char>(ch);
+    return code < 32 || glyph.textureRect.size.x == 0 || glyph.textureRect.size.y == 0;
+#else
+    (void)glyph;
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
+#endif
+}
+
+// A glyph's quad as sf::Text lays it out for a one-character string at the origin (the
+// baseline at y = the character size), padded by a pixel all round, and its texture
+// rectangle padded alike.
+struct GlyphQuad
+{
+    sf::Vector2f p1;
+    sf::Vector2f p2;
+    sf::Vector2f uv1;
+    sf::Vector2f uv2;
+};
+
+GlyphQuad glyphQuad(const sf::Glyph& glyph, float baseline)
+{
+#if SFML_VERSION_MAJOR >= 3
+    const sf::Vector2f position = glyph.bounds.position;
+    const sf::Vector2f size = glyph.bounds.size;
+    const sf::Vector2f tex_position(glyph.textureRect.position);
+    const sf::Vector2f tex_size(glyph.textureRect.size);
+#else
+    const sf::Vector2f position(glyph.bounds.left, glyph.bounds.top);
+    const sf::Vector2f size(glyph.bounds.width, glyph.bounds.height);
+    const sf::Vector2f tex_position(static_cast<float>(glyph.textureRect.left),
+                                    static_cast<float>(glyph.textureRect.top));
+    const sf::Vector2f tex_size(static_cast<float>(glyph.textureRect.width),
+                                static_cast<float>(glyph.textureRect.height));
+#endif
+    const float padding = 1.0f;
+    GlyphQuad quad;
+    quad.p1 = sf::Vector2f(position.x - padding, baseline + position.y - padding);
+    quad.p2 = sf::Vector2f(position.x + size.x + padding, baseline + position.y + size.y + padding);
+    quad.uv1 = sf::Vector2f(tex_position.x - padding, tex_position.y - padding);
+    quad.uv2 = sf::Vector2f(tex_position.x + tex_size.x + padding, tex_position.y + tex_size.y + padding);
+    return quad;
+}
+
 } // namespace
 
 float charHeight()
@@ -67,7 +135,8 @@ DisplayManager::DisplayManager()
     : m_window_horizontal_pixels(WINDOW_HORIZONTAL_PIXELS_DEFAULT),
       m_window_vertical_pixels(WINDOW_VERTICAL_PIXELS_DEFAULT),
       m_window_horizontal_chars(WINDOW_HORIZONTAL_CHARS_DEFAULT),
-      m_window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT),
+      m_window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT), m_vertices(sf::PrimitiveType::Triangles),
+      m_ink(m_window_horizontal_pixels, m_window_vertical_pixels),
       m_drawn_cells(static_cast<std::size_t>(m_window_horizontal_chars * m_window_vertical_chars)),
       m_shown_cells(m_drawn_cells.size())
 {
@@ -116,6 +185,11 @@ int DisplayManager::startUp()
 
 void DisplayManager::shutDown()
 {
+    // Nothing of an unfinished frame may reach the next window.
+    m_vertices.clear();
+    m_ink.clear();
+    m_drawn_calls.clear();
+    std::fill(m_drawn_cells.begin(), m_drawn_cells.end(), Cell());
     m_font = sf::Font();
     if (m_window)
     {
@@ -132,28 +206,34 @@ int DisplayManager::drawCh(Vector world_pos, char ch, Color color) const
         return -1;
     }
     const Vector pixel_pos = spacesToPixels(world_pos);
+    const sf::Vector2f origin(pixel_pos.getX(), pixel_pos.getY());
 
-    sf::RectangleShape background(sf::Vector2f(charWidth(), charHeight()));
-    background.setFillColor(sf::Color(0, 0, 0, 255));
-    background.setPosition(
-        sf::Vector2f(pixel_pos.getX() - charWidth() / 10.0f, pixel_pos.getY() + charHeight() / 5.0f));
-    m_window->draw(background);
-
-#if SFML_VERSION_MAJOR >= 3
-    sf::Text text(m_font, "", 30);
-#else
-    sf::Text text("", m_font, 30);
-#endif
-    text.setString(sf::String(ch));
-    text.setStyle(sf::Text::Bold);
-    text.setCharacterSize(glyphSize());
-    if (color >= BLACK && color <= WHITE)
+    // The cell's opaque rectangle, 1.28 pixels left of and 6.4 below the glyph's origin. The
+    // frame starts black, so it changes only the parts of glyphs drawn earlier that it
+    // covers: those parts are painted black, in the order the rectangle would have been.
+    const float left = origin.x - charWidth() / 10.0f;
+    const float top = origin.y + charHeight() / 5.0f;
+    const InkGrid::Rect cell{left, top, left + charWidth(), top + charHeight()};
+    const sf::Vector2f white_texel(1.0f, 1.0f);
+    for (const InkGrid::Rect& overlap : m_ink.overlaps(cell))
     {
-        text.setFillColor(glyphColor(color));
+        appendQuad(m_vertices, sf::Vector2f(overlap.left, overlap.top), sf::Vector2f(overlap.right, overlap.bottom),
+                   white_texel, white_texel, sf::Color(0, 0, 0, 255));
     }
-    text.setPosition(sf::Vector2f(pixel_pos.getX(), pixel_pos.getY()));
-    m_window->draw(text);
 
+    const unsigned size = glyphSize();
+    const sf::Glyph& glyph = m_font.getGlyph(static_cast<unsigned char>(ch), size, true);
+    if (!drawsNoGlyph(ch, glyph))
+    {
+        const GlyphQuad quad = glyphQuad(glyph, static_cast<float>(size));
+        const sf::Vector2f p1 = origin + quad.p1;
+        const sf::Vector2f p2 = origin + quad.p2;
+        const sf::Color fill = color >= BLACK && color <= WHITE ? glyphColor(color) : sf::Color(255, 255, 255, 255);
+        appendQuad(m_vertices, p1, p2, quad.uv1, quad.uv2, fill);
+        m_ink.mark(InkGrid::Rect{p1.x, p1.y, p2.x, p2.y});
+    }
+
+    m_drawn_calls.push_back(DrawCall{world_pos, ch, color});
     recordCell(world_pos, ch, color);
     return 0;
 }
@@ -187,12 +267,54 @@ int DisplayManager::swapBuffers()
     {
         return -1;
     }
+    flush();
     m_window->display();
     m_window->clear(WINDOW_BACKGROUND_COLOR_DEFAULT);
+    m_ink.clear();
 
     m_shown_cells.swap(m_drawn_cells);
     std::fill(m_drawn_cells.begin(), m_drawn_cells.end(), Cell());
+    m_shown_calls.swap(m_drawn_calls);
+    m_drawn_calls.clear();
     return 0;
+}
+
+void DisplayManager::flush() const
+{
+    if (m_vertices.getVertexCount() == 0)
+    {
+        return;
+    }
+    m_window->draw(m_vertices, sf::RenderStates(&m_font.getTexture(glyphSize())));
+    m_vertices.clear();
+}
+
+unsigned DisplayManager::getCharacterSize() const
+{
+    return glyphSize();
+}
+
+sf::Image DisplayManager::capture()
+{
+    if (!m_window)
+    {
+        return sf::Image();
+    }
+    flush();
+    sf::Texture texture;
+#if SFML_VERSION_MAJOR >= 3
+    if (!texture.resize(m_window->getSize()))
+    {
+        return sf::Image();
+    }
+#else
+    if (!texture.create(m_window->getSize().x, m_window->getSize().y))
+    {
+        return sf::Image();
+    }
+#endif
+    texture.update(*m_window);
+    return texture.copyToImage();
 }
 
 Cell DisplayManager::shownCell(int col, int row) const

@@ -2,6 +2,7 @@
 
 #include "Cell.h"
 #include "Color.h"
+#include "InkGrid.h"
 #include "Manager.h"
 #include "Vector.h"
 
@@ -39,7 +40,8 @@ Vector pixelsToSpaces(Vector pixels);
 
 // Owns the game window and draws the 80 x 24 grid of character cells: every character is
 // a bold glyph on an opaque black cell, so a later character in the same cell covers an
-// earlier one.
+// earlier one. A frame's characters are gathered in call order into one vertex array over
+// the font's glyph texture and drawn in a single call when the frame is shown.
 class DisplayManager : public Manager
 {
 public:
@@ -65,17 +67,27 @@ public:
     // Shows the frame just drawn and clears the back buffer. -1 without a window.
     int swapBuffers();
     sf::RenderWindow* getWindow() const { return m_window.get(); }
+    // The font every glyph is drawn with.
+    const sf::Font& getFont() const { return m_font; }
+    // The glyph character size for the grid: 25 on the default grid.
+    unsigned getCharacterSize() const;
+    // The pixels of the frame drawn so far, before it is shown (empty without a window).
+    sf::Image capture();
 
     // What the last swapBuffers() showed in a cell: a space of UNDEFINED_COLOR where nothing
     // was drawn or outside the grid. Characters count in cell (floor x, floor y).
     Cell shownCell(int col, int row) const;
     // The last shown frame as one line of characters per row, joined by '\n'.
     std::string shownText() const;
+    // Every drawCh call that made the last shown frame, in order.
+    const std::vector<DrawCall>& shownCalls() const { return m_shown_calls; }
 
 private:
     DisplayManager();
 
     void recordCell(Vector world_pos, char ch, Color color) const;
+    // Draws the characters gathered so far into the back buffer.
+    void flush() const;
 
     sf::Font m_font;
     std::unique_ptr<sf::RenderWindow> m_window;
@@ -83,8 +95,12 @@ private:
     int m_window_vertical_pixels;
     int m_window_horizontal_chars;
     int m_window_vertical_chars;
+    mutable sf::VertexArray m_vertices;
+    mutable InkGrid m_ink;
     mutable std::vector<Cell> m_drawn_cells;
     std::vector<Cell> m_shown_cells;
+    mutable std::vector<DrawCall> m_drawn_calls;
+    std::vector<DrawCall> m_shown_calls;
 };
 
 } // namespace ostrel

@@ -32,9 +32,20 @@ Cells cells(int col0, int row0, int col1, int row1)
     return {static_cast<int>(col0 * 12.8), row0 * 32, static_cast<int>(col1 * 12.8), row1 * 32};
 }
 
-void pause(int milliseconds)
+// Takes screenshots until one satisfies the check, for up to ten seconds; the last one taken.
+template <typename Check>
+Image screenWhen(const GameProcess& game, Check check)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    Image image;
+    for (int i = 0; i < 50; ++i)
+    {
+        if (game.screenshot("screen.ppm") && image.load("screen.ppm") && check(image))
+        {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return image;
 }
 
 } // namespace
@@ -55,23 +66,25 @@ TEST(GameBinary, StartsADaySowsAPlotAndQuits)
     // The first plot stands at cell (4, 6): columns 1 to 6, rows 4 to 7; its corn in the middle.
     const Cells plot = cells(1, 4, 7, 8);
     const Cells centre = cells(2, 5, 6, 7);
-    Image title;
-    ASSERT_TRUE(game.screenshot("title.ppm") && title.load("title.ppm"));
-    EXPECT_EQ(title.width, 1024);
-    EXPECT_EQ(title.height, 768);
+    const Image title =
+        screenWhen(game, [](const Image& image) { return image.count(0, 128, 1024, 640, yellow) > 1000; });
     EXPECT_GT(title.count(0, 128, 1024, 640, yellow), 1000) << "the title art";
 
     ASSERT_TRUE(game.xdotool("mousemove --window %w 900 700 key space"));
-    pause(800);
-    Image farm;
-    ASSERT_TRUE(game.screenshot("farm.ppm") && farm.load("farm.ppm"));
-    EXPECT_GT(farm.count(plot.x0, plot.y0, plot.x1, plot.y1, yellow), 100) << "the plot's ground";
+    // The title's yellow art reaches down to row 20; the farm has nothing yellow below its plots.
+    const Cells below_plots = cells(0, 10, 80, 22);
+    const auto farmShown = [&](const Image& image)
+    {
+        return image.count(plot.x0, plot.y0, plot.x1, plot.y1, yellow) > 100 &&
+               image.count(below_plots.x0, below_plots.y0, below_plots.x1, below_plots.y1, yellow) == 0;
+    };
+    const Image farm = screenWhen(game, farmShown);
+    EXPECT_TRUE(farmShown(farm)) << "the plot's ground, and the title gone";
     EXPECT_EQ(farm.count(centre.x0, centre.y0, centre.x1, centre.y1, white), 0) << "nothing sown yet";
 
     ASSERT_TRUE(game.xdotool("mousemove --window %w 51 200 click 1 sleep 0.2 mousemove --window %w 900 700"));
-    pause(800);
-    Image sown;
-    ASSERT_TRUE(game.screenshot("sown.ppm") && sown.load("sown.ppm"));
+    const Image sown = screenWhen(game, [&](const Image& image)
+                                  { return image.count(centre.x0, centre.y0, centre.x1, centre.y1, white) > 10; });
     EXPECT_GT(sown.count(centre.x0, centre.y0, centre.x1, centre.y1, white), 10) << "white seeds in the plot";
     EXPECT_GT(sown.count(plot.x0, plot.y0, plot.x1, plot.y1, yellow), 100) << "around them, the ground";
 
