@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 #include <thread>
@@ -125,4 +126,108 @@ TEST(GameBinary, ExitsWithStatusOneWhenTheLogCannotBeCreated)
     ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
     EXPECT_EQ(game.waitForExit(), 1);
     EXPECT_TRUE(std::filesystem::is_directory("ostrel.log"));
+}
+
+namespace
+{
+
+std::vector<std::string> logLines(const TestDir& dir)
+{
+    std::istringstream log(dir.read("ostrel.log"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(log, line);)
+    {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+int linesEndingIn(const std::vector<std::string>& lines, const std::string& ending)
+{
+    int count = 0;
+    for (const std::string& line : lines)
+    {
+        count += line.size() >= ending.size() && line.compare(line.size() - ending.size(), ending.size(), ending) == 0;
+    }
+    return count;
+}
+
+bool contains(const std::vector<std::string>& lines, const std::string& wanted)
+{
+    return std::find(lines.begin(), lines.end(), wanted) != lines.end();
+}
+
+} // namespace
+
+// Without its font the engine cannot start: the log says so and the game exits with 1.
+TEST(GameBinary, ExitsWithStatusOneWithoutTheFont)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::GAME_DATA);
+    std::filesystem::remove("ostrel-font.ttf");
+    GameProcess game;
+    ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
+    EXPECT_EQ(game.waitForExit(), 1);
+    EXPECT_EQ(logLines(dir), (std::vector<std::string>{"LogManager started", "Error starting game manager!"}));
+}
+
+// Without sprites, sounds and music every resource is logged as not loaded, and the game
+// still opens its window, runs, and quits cleanly.
+TEST(GameBinary, RunsSilentAndBlankWithoutItsData)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::FONT);
+    GameProcess game;
+    EXPECT_EQ(playAndQuit(game, {CORNQUOTA_BINARY}), 0) << dir.read("stderr.txt");
+    const std::vector<std::string> lines = logLines(dir);
+    EXPECT_EQ(linesEndingIn(lines, "' not loaded."), 51);
+    EXPECT_EQ(linesEndingIn(lines, "' loaded."), 0);
+}
+
+// Broken sprite files are reported in the format's words and the rest of the game loads.
+TEST(GameBinary, ReportsBrokenSpriteFilesAndLoadsTheRest)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::FONT);
+    std::filesystem::copy(testing_support::runDir() / "sprites", "sprites", std::filesystem::copy_options::recursive);
+    std::filesystem::create_directory_symlink(testing_support::runDir() / "sounds", "sounds");
+    std::filesystem::create_directory_symlink(testing_support::runDir() / "music", "music");
+
+    // Truncated after its first frame row; CR-LF line ends; a row one character short; and
+    // a frame count far too large to allocate.
+    const std::string crow = dir.read("sprites/pests/crow.txt");
+    dir.write("sprites/pests/crow.txt", crow.substr(0, crow.find('\n', crow.find("white\n") + 6) + 1));
+    std::string seeds = dir.read("sprites/corn/seeds.txt");
+    for (std::size_t at = seeds.find('\n'); at != std::string::npos; at = seeds.find('\n', at + 2))
+    {
+        seeds.insert(at, "\r");
+    }
+    dir.write("sprites/corn/seeds.txt", seeds);
+    dir.write("sprites/pests/fly.txt", "2\n4\n2\n3\ngreen\n\\oo/\n )(\n-oo-\n )( \n");
+    std::string pumpkin = dir.read("sprites/pumpkin.txt");
+    dir.write("sprites/pumpkin.txt", "2000000000" + pumpkin.substr(pumpkin.find('\n')));
+
+    GameProcess game;
+    EXPECT_EQ(playAndQuit(game, {CORNQUOTA_BINARY}), 0) << dir.read("stderr.txt");
+    const std::vector<std::string> lines = logLines(dir);
+    EXPECT_TRUE(contains(lines, "Error line 7. No line read."));
+    EXPECT_TRUE(contains(lines, "Sprite 'pest_crow' not loaded."));
+    EXPECT_TRUE(contains(lines, "Sprite 'corn_seeds' loaded."));
+    EXPECT_TRUE(contains(lines, "Error line 7. Line width 3, expected 4."));
+    EXPECT_TRUE(contains(lines, "Line is: \" )(\""));
+    EXPECT_TRUE(contains(lines, "Sprite 'pest_fly' not loaded."));
+    EXPECT_TRUE(contains(lines, "Error line 1. Malformed frame count value."));
+    EXPECT_TRUE(contains(lines, "Line is: \"2000000000\""));
+    EXPECT_TRUE(contains(lines, "Sprite 'pumpkin' not loaded."));
+    EXPECT_EQ(linesEndingIn(lines, "' not loaded."), 3);
+    EXPECT_EQ(linesEndingIn(lines, "' loaded."), 48);
 }

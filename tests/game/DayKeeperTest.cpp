@@ -192,6 +192,9 @@ TEST_F(DayCycle, ReleasingSpaceDoesNothing)
 
 TEST(DayKeeperQuit, QPressedOrReleasedQuitsWithStatusZero)
 {
+    // A fresh process for each quit: a forked copy of a process that has played audio would
+    // tear down sound players whose mixing thread it does not have.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     const auto quitOn = [](EventKeyboardAction action)
     {
         WorldManager::getInstance().startUp();
