@@ -35,6 +35,12 @@ void InkGrid::span(float from, float to, int tiles, int& first, int& last)
     last = high < static_cast<float>(tiles) ? static_cast<int>(std::max(high, 0.0f)) : tiles - 1;
 }
 
+void InkGrid::tileRange(const Rect& rect, int& x0, int& x1, int& y0, int& y1) const
+{
+    span(rect.left, rect.right, m_columns, x0, x1);
+    span(rect.top, rect.bottom, m_rows, y0, y1);
+}
+
 void InkGrid::mark(const Rect& rect)
 {
     const int index = static_cast<int>(m_rects.size());
@@ -43,8 +49,7 @@ void InkGrid::mark(const Rect& rect)
     int x1 = 0;
     int y0 = 0;
     int y1 = 0;
-    span(rect.left, rect.right, m_columns, x0, x1);
-    span(rect.top, rect.bottom, m_rows, y0, y1);
+    tileRange(rect, x0, x1, y0, y1);
     for (int y = y0; y <= y1; ++y)
     {
         for (int x = x0; x <= x1; ++x)
@@ -60,8 +65,7 @@ const std::vector<InkGrid::Rect>& InkGrid::overlaps(const Rect& rect)
     int x1 = 0;
     int y0 = 0;
     int y1 = 0;
-    span(rect.left, rect.right, m_columns, x0, x1);
-    span(rect.top, rect.bottom, m_rows, y0, y1);
+    tileRange(rect, x0, x1, y0, y1);
     m_found.clear();
     for (int y = y0; y <= y1; ++y)
     {

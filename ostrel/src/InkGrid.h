@@ -33,6 +33,8 @@ public:
 private:
     // The first and last tile a pixel span falls in, clamped to the grid.
     static void span(float from, float to, int tiles, int& first, int& last);
+    // The columns x0 to x1 and rows y0 to y1 of the tiles the rectangle crosses.
+    void tileRange(const Rect& rect, int& x0, int& x1, int& y0, int& y1) const;
 
     int m_columns;
     int m_rows;
