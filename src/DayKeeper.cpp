@@ -1,5 +1,6 @@
 #include "DayKeeper.h"
 
+#include "BestRuns.h"
 #include "Crow.h"
 #include "DisplayText.h"
 #include "EventKeyboard.h"
@@ -179,8 +180,23 @@ void DayKeeper::startRun()
     startDay();
 }
 
+void DayKeeper::recordRun() const
+{
+    if (m_game_running)
+    {
+        BestRuns::getInstance().record({todaysDate(), m_day, MoneyManager::getInstance().getCumulativeMoney()});
+    }
+}
+
+void DayKeeper::quit()
+{
+    recordRun();
+    std::exit(0);
+}
+
 void DayKeeper::endRun()
 {
+    recordRun();
     playSound("game_over");
     // Made before the money is cleared: it shows the game-over picture when money was held.
     new TitleScreen;
@@ -202,7 +218,7 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
     const auto* keyboard = dynamic_cast<const ostrel::EventKeyboard*>(event);
     if (keyboard->getKey() == ostrel::Keyboard::Q)
     {
-        std::exit(0);
+        quit();
     }
     if (keyboard->getKeyboardAction() != ostrel::KEY_PRESSED || keyboard->getKey() != ostrel::Keyboard::SPACE)
     {

@@ -27,6 +27,8 @@ public:
     void swapToFarm();
     // Counts the day down; at its end, judges the quota.
     void step();
+    // Ends the game at once, as Q does: a run in progress is recorded first.
+    void quit();
 
     int eventHandler(const ostrel::Event* event) override;
     // Draws nothing.
@@ -35,6 +37,8 @@ public:
 private:
     void startRun();
     void endRun();
+    // Keeps the run in progress among the best runs, if it makes them.
+    void recordRun() const;
 
     int m_day;
     int m_ticks_left;

@@ -3,6 +3,8 @@
 #include "DayKeeper.h"
 #include "DayText.h"
 #include "MoneyText.h"
+#include "MuteMark.h"
+#include "PauseBox.h"
 #include "Reticle.h"
 #include "TimeText.h"
 #include "TitleScreen.h"
@@ -15,4 +17,6 @@ void createStartObjects()
     new TimeText;
     new MoneyText;
     new DayText;
+    new PauseBox;
+    new MuteMark;
 }

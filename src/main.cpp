@@ -1,4 +1,5 @@
 // Corn Quota: grow corn, meet the quota, buy upgrades, and do it again tomorrow.
+#include "GameFolders.h"
 #include "GameManager.h"
 #include "LogManager.h"
 #include "ResourceManifest.h"
@@ -20,6 +21,7 @@ int main(int, char**)
         return 1;
     }
     loadResources();
+    openPlayerFiles();
     createStartObjects();
 
     // The game ends from its quit key, inside the loop, with exit(0).

@@ -1,0 +1,80 @@
+#include "PauseBox.h"
+
+#include "DayKeeper.h"
+#include "DisplayManager.h"
+#include "EventFocus.h"
+#include "EventKeyboard.h"
+#include "GameManager.h"
+#include "LogManager.h"
+#include "WorldManager.h"
+
+namespace
+{
+
+bool dayActive()
+{
+    const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
+    const auto* keeper = keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+    return keeper && keeper->isDayActive();
+}
+
+} // namespace
+
+PauseBox::PauseBox()
+{
+    setType("PauseBox");
+    setSolidness(ostrel::SPECTRAL);
+    setAltitude(ostrel::MAX_ALTITUDE);
+    setWidth(36);
+    setHeight(5);
+    const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    setPosition(ostrel::Vector(static_cast<float>(display.getHorizontal()) / 2.0f,
+                               static_cast<float>(display.getVertical()) / 2.0f));
+}
+
+int PauseBox::eventHandler(const ostrel::Event* event)
+{
+    const bool paused = ostrel::GameManager::getInstance().isPaused();
+    if (event->getType() == ostrel::KEYBOARD_EVENT)
+    {
+        const auto* keyboard = dynamic_cast<const ostrel::EventKeyboard*>(event);
+        const ostrel::Keyboard::Key key = keyboard->getKey();
+        if (keyboard->getKeyboardAction() == ostrel::KEY_PRESSED &&
+            (key == ostrel::Keyboard::P || key == ostrel::Keyboard::ESCAPE) && (paused || dayActive()))
+        {
+            setPaused(!paused);
+            return 1;
+        }
+    }
+    else if (event->getType() == ostrel::FOCUS_EVENT)
+    {
+        if (!dynamic_cast<const ostrel::EventFocus*>(event)->isFocused() && !paused && dayActive())
+        {
+            setPaused(true);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void PauseBox::setPaused(bool paused)
+{
+    ostrel::GameManager::getInstance().setPaused(paused);
+    ostrel::LogManager::getInstance().writeLog(paused ? "Paused." : "Going on.");
+}
+
+int PauseBox::draw()
+{
+    if (!ostrel::GameManager::getInstance().isPaused())
+    {
+        return 0;
+    }
+    DisplayBox::draw();
+    const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    const ostrel::Vector centre = getPosition();
+    display.drawString(ostrel::Vector(centre.getX(), centre.getY() - 1), "Paused", ostrel::CENTER_JUSTIFIED,
+                       ostrel::WHITE);
+    display.drawString(ostrel::Vector(centre.getX(), centre.getY() + 1), "P or Esc to go on, Q to quit",
+                       ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
+    return 0;
+}
