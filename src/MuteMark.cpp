@@ -21,8 +21,9 @@ MuteMark::MuteMark()
     setSolidness(ostrel::SPECTRAL);
     setAltitude(ostrel::MAX_ALTITUDE);
     const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    // Right-justified text ends just before its position: this puts it in the corner.
     setPosition(
-        ostrel::Vector(static_cast<float>(display.getHorizontal() - 1), static_cast<float>(display.getVertical() - 1)));
+        ostrel::Vector(static_cast<float>(display.getHorizontal()), static_cast<float>(display.getVertical() - 1)));
     applyMute(Settings::getInstance().isMuted());
 }
 

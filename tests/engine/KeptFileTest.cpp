@@ -2,12 +2,12 @@
 #include "TestDir.h"
 #include "UserFolders.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
@@ -62,7 +62,9 @@ TEST(KeptFile, ReplacesTheWholeFileAndLeavesNothingElse)
     EXPECT_EQ(readKeptFile("kept.txt", content), ReadOutcome::READ);
     EXPECT_EQ(content, "short\n");
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"kept.txt"});
-    struct stat info{};
+    struct stat info
+    {
+    };
     ASSERT_EQ(stat("kept.txt", &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);
 
