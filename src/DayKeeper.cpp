@@ -7,6 +7,7 @@
 #include "EventStateChange.h"
 #include "EventStep.h"
 #include "Fly.h"
+#include "GameOverScreen.h"
 #include "MoneyManager.h"
 #include "Plot.h"
 #include "PlotModifier.h"
@@ -14,7 +15,6 @@
 #include "ShopDescription.h"
 #include "ShopDisplay.h"
 #include "Sounds.h"
-#include "TitleScreen.h"
 #include "UpgradeManager.h"
 #include "WorldManager.h"
 
@@ -60,6 +60,13 @@ DisplayText* makeShopText(const std::string& text, ostrel::Vector position)
 }
 
 } // namespace
+
+bool runInProgress()
+{
+    const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
+    const auto* keeper = keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+    return keeper && keeper->isGameRunning();
+}
 
 DayKeeper::DayKeeper() : m_day(0), m_ticks_left(0), m_day_active(false), m_game_running(false)
 {
@@ -182,8 +189,8 @@ void DayKeeper::startRun()
 void DayKeeper::endRun()
 {
     playSound("game_over");
-    // Made before the money is cleared: it shows the game-over picture when money was held.
-    new TitleScreen;
+    // Read before reset() clears the run's money.
+    new GameOverScreen(RunSummary{m_day, MoneyManager::getInstance().getCumulativeMoney()});
     reset();
     removeObjectsOfTypes({"Plot", "PlotModifier", "Crow", "Fly"});
 }
