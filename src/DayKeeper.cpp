@@ -8,6 +8,7 @@
 #include "EventStateChange.h"
 #include "EventStep.h"
 #include "Fly.h"
+#include "GameOverScreen.h"
 #include "MoneyManager.h"
 #include "Plot.h"
 #include "PlotModifier.h"
@@ -15,7 +16,6 @@
 #include "ShopDescription.h"
 #include "ShopDisplay.h"
 #include "Sounds.h"
-#include "TitleScreen.h"
 #include "UpgradeManager.h"
 #include "WorldManager.h"
 
@@ -61,6 +61,13 @@ DisplayText* makeShopText(const std::string& text, ostrel::Vector position)
 }
 
 } // namespace
+
+bool runInProgress()
+{
+    const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
+    const auto* keeper = keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+    return keeper && keeper->isGameRunning();
+}
 
 DayKeeper::DayKeeper() : m_day(0), m_ticks_left(0), m_day_active(false), m_game_running(false)
 {
@@ -198,8 +205,8 @@ void DayKeeper::endRun()
 {
     recordRun();
     playSound("game_over");
-    // Made before the money is cleared: it shows the game-over picture when money was held.
-    new TitleScreen;
+    // Read before reset() clears the run's money.
+    new GameOverScreen(RunSummary{m_day, MoneyManager::getInstance().getCumulativeMoney()});
     reset();
     removeObjectsOfTypes({"Plot", "PlotModifier", "Crow", "Fly"});
 }

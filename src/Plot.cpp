@@ -170,7 +170,7 @@ int Plot::eventHandler(const ostrel::Event* event)
     if (event->getType() == ostrel::MSE_EVENT)
     {
         const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
-        m_hovered = ostrel::boxContainsPosition(ostrel::getWorldBox(this), mouse->getMousePosition());
+        m_hovered = ostrel::boxCoversCell(ostrel::getDrawnBox(this), mouse->getMousePosition());
         if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered && takesClicks())
         {
             handleClick();

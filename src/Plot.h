@@ -40,6 +40,8 @@ public:
     int draw() override;
 
     int getStage() const { return m_stage; }
+    // Whether the last mouse event was in a cell the object draws in, where a click acts.
+    bool isHovered() const { return m_hovered; }
     int getGrowth() const { return m_growth; }
     int getWateredSteps() const { return m_watered_steps; }
     bool isFertilized() const { return m_fertilized; }

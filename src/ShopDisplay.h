@@ -6,9 +6,9 @@
 #include <string>
 
 // A shop card: a 10 x 6 frame with the upgrade's icon, its name above and its price below, in
-// red while the money does not cover it. A click buys it (after the first 60 steps, and once
-// only); hovering shows its description, and a warning when buying it would leave less
-// money than the next day's quota.
+// red while the money does not cover it. A click in any cell the card draws buys it (after
+// the first 60 steps, and once only); hovering shows its description, and a warning when
+// buying it would leave less money than the next day's quota.
 class ShopDisplay : public DisplayBox
 {
 public:
@@ -24,10 +24,17 @@ public:
     // What buying the card would leave, when that is less than the next day's quota; else "".
     std::string quotaWarning() const;
 
+    // Whether the cell holding `position` is one the card draws in: frame, icon, name or price.
+    bool covers(ostrel::Vector position) const;
+
     bool isPurchased() const { return m_purchased; }
+    // Whether the last mouse event was in a cell the object draws in, where a click acts.
+    bool isHovered() const { return m_hovered; }
     int getPrice() const { return m_price; }
 
 private:
+    std::string priceText() const;
+
     Upgrade m_upgrade;
     bool m_purchased;
     bool m_hovered;

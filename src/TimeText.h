@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DisplayText.h"
+#include "HudText.h"
 
 // The HUD's seconds left in the day, top right, read from the day keeper every step; red in
 // the day's last ten seconds.
-class TimeText : private DisplayText
+class TimeText : private HudText
 {
 public:
     TimeText();

@@ -38,6 +38,9 @@ protected:
     // The window gaining or losing the keyboard focus.
     void focus(bool focused);
 
+    // Gives the window a new size and waits for the display to take it; false if it never did.
+    bool resizeWindow(unsigned width, unsigned height);
+
     ostrel::ObjectList objects(const std::string& type) const;
     int count(const std::string& type) const;
     std::vector<Plot*> plots() const;
