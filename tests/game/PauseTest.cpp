@@ -1,4 +1,5 @@
 #include "DayKeeper.h"
+#include "DisplayManager.h"
 #include "GameHarness.h"
 #include "GameManager.h"
 #include "MoneyManager.h"
@@ -123,4 +124,20 @@ TEST_F(Pause, LosingTheFocusPausesOnlyADay)
     press(Keyboard::ESCAPE);
     frame();
     EXPECT_FALSE(GameManager::getInstance().isPaused()) << "the shop";
+}
+
+// The day's last ten seconds show in red.
+TEST_F(Pause, TheTimeTurnsRedForTheLastTenSeconds)
+{
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    const DisplayManager& display = DisplayManager::getInstance();
+    steps(dayKeeper()->getTicksLeft() - 302);
+    frame();
+    EXPECT_EQ(row(1).substr(71, 2), "11");
+    EXPECT_EQ(display.shownCell(71, 1).color, WHITE);
+    frame();
+    EXPECT_EQ(row(1).substr(71, 2), "10");
+    EXPECT_EQ(display.shownCell(71, 1).color, RED);
 }
