@@ -110,6 +110,11 @@ bool parseBestRuns(const std::string& text, std::vector<RunRecord>& runs)
     return true;
 }
 
+std::string describeRun(const RunRecord& run)
+{
+    return "day " + std::to_string(run.day) + ", $" + std::to_string(run.money) + " on " + run.date;
+}
+
 std::string todaysDate()
 {
     const std::time_t now = std::time(nullptr);
@@ -131,6 +136,22 @@ void BestRuns::open(const std::filesystem::path& folder)
     close();
     m_file = PlayerFile(folder / "records.txt");
     m_file.load([this](const std::string& text) { return parseBestRuns(text, m_runs); });
+}
+
+std::string BestRuns::lastRunAgainstTheBest() const
+{
+    static const char* const PLACES[KEPT] = {"1st", "2nd", "3rd", "4th", "5th"};
+    if (m_last_place == 0)
+    {
+        return m_runs.size() > 1 ? "A new best run! The best before: " + describeRun(m_runs[1]) + "."
+                                 : "A new best run!";
+    }
+    if (m_runs.empty())
+    {
+        return "";
+    }
+    const std::string best = "Best run: " + describeRun(m_runs[0]) + ".";
+    return m_last_place > 0 ? best + " This one ranks " + PLACES[m_last_place] + "." : best;
 }
 
 void BestRuns::close()

@@ -23,6 +23,9 @@ std::string formatBestRuns(const std::vector<RunRecord>& runs);
 // False, leaving `runs` alone, for anything but a whole file of this version.
 bool parseBestRuns(const std::string& text, std::vector<RunRecord>& runs);
 
+// "day 5, $1234 on 2026-12-07".
+std::string describeRun(const RunRecord& run);
+
 // Today's date, local time, as "YYYY-MM-DD".
 std::string todaysDate();
 
@@ -45,6 +48,8 @@ public:
     int record(const RunRecord& run);
 
     const std::vector<RunRecord>& getRuns() const { return m_runs; }
+    // What the game-over screen says of the run recorded last, beside the best.
+    std::string lastRunAgainstTheBest() const;
     // The run recorded last in this launch (day 0 when none) and its place.
     const RunRecord& getLastRun() const { return m_last_run; }
     int getLastPlace() const { return m_last_place; }

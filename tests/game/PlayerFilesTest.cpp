@@ -2,10 +2,12 @@
 #include "DayKeeper.h"
 #include "DisplayManager.h"
 #include "GameHarness.h"
+#include "GameOverScreen.h"
 #include "LogManager.h"
 #include "MoneyManager.h"
 #include "Settings.h"
 #include "StartObjects.h"
+#include "TitleScreen.h"
 #include "Volume.h"
 
 #include <gtest/gtest.h>
@@ -128,21 +130,43 @@ TEST_F(PlayerFiles, AnUnwritableFolderKeepsNothingAndStopsNothing)
 
 using KeptInPlay = GameHarness;
 
-// A lost run is recorded with the money earned over the whole run, read before the reset.
-TEST_F(KeptInPlay, ALostRunIsRecordedWithTheMoneyItEarned)
+// A lost run is recorded with the money earned over the whole run, read before the reset;
+// the game-over screen compares it with the best, and the title shows the best.
+TEST_F(KeptInPlay, ALostRunIsRecordedAndComparedWithTheBest)
 {
     BestRuns::getInstance().open(m_dir.path() / "state");
     createStartObjects();
-    press(Keyboard::SPACE);
     frame();
-    MoneyManager::getInstance().addMoney(30);
-    MoneyManager::getInstance().subtractMoney(20);
-    steps(dayKeeper()->getTicksLeft());
-    EXPECT_FALSE(dayKeeper()->isGameRunning());
-    EXPECT_EQ(BestRuns::getInstance().getLastRun().day, 1);
-    EXPECT_EQ(BestRuns::getInstance().getLastRun().money, 30);
-    EXPECT_EQ(BestRuns::getInstance().getLastRun().date, todaysDate());
-    EXPECT_NE(m_dir.read("state/records.txt").find(" day 1 money 30\n"), std::string::npos);
+    EXPECT_EQ(row(2).find("Best run"), std::string::npos) << "no runs yet";
+    EXPECT_NE(row(22).find("Click to sow, to harvest, to pick up water and fertilizer, and to shoo pests."),
+              std::string::npos);
+    EXPECT_NE(row(23).find("P or Esc: pause    M: sound    F11: full screen    Q: quit"), std::string::npos);
+
+    const std::string today = todaysDate();
+    for (const int earned : {30, 20})
+    {
+        press(Keyboard::SPACE);
+        frame();
+        MoneyManager::getInstance().addMoney(earned);
+        MoneyManager::getInstance().subtractMoney(earned / 2);
+        steps(dayKeeper()->getTicksLeft());
+        frame();
+        EXPECT_FALSE(dayKeeper()->isGameRunning());
+        EXPECT_EQ(BestRuns::getInstance().getLastRun().money, earned);
+    }
+    EXPECT_NE(row(21).find("Best run: day 1, $30 on " + today + ". This one ranks 2nd."), std::string::npos)
+        << screen();
+    const std::string records = m_dir.read("state/records.txt");
+    EXPECT_NE(records.find(today + " day 1 money 30\n" + today + " day 1 money 20\n"), std::string::npos) << records;
+
+    MoneyManager::getInstance().addMoney(45);
+    BestRuns::getInstance().record({today, 1, 45});
+    new GameOverScreen(RunSummary{1, 45});
+    new TitleScreen;
+    frame();
+    EXPECT_NE(row(21).find("A new best run! The best before: day 1, $30 on " + today + "."), std::string::npos)
+        << screen();
+    EXPECT_NE(row(2).find("Best run: day 1, $45 on " + today), std::string::npos) << screen();
     BestRuns::getInstance().close();
 }
 
