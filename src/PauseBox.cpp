@@ -11,6 +11,9 @@
 namespace
 {
 
+const int BOX_WIDTH = 36;
+const int BOX_HEIGHT = 7;
+
 bool dayActive()
 {
     const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
@@ -25,11 +28,12 @@ PauseBox::PauseBox()
     setType("PauseBox");
     setSolidness(ostrel::SPECTRAL);
     setAltitude(ostrel::MAX_ALTITUDE);
-    setWidth(36);
-    setHeight(5);
+    setWidth(BOX_WIDTH);
+    setHeight(BOX_HEIGHT);
+    // Half a cell down, so that the box's odd height starts on a whole row.
     const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
     setPosition(ostrel::Vector(static_cast<float>(display.getHorizontal()) / 2.0f,
-                               static_cast<float>(display.getVertical()) / 2.0f));
+                               static_cast<float>(display.getVertical()) / 2.0f + 0.5f));
 }
 
 int PauseBox::eventHandler(const ostrel::Event* event)
@@ -72,9 +76,9 @@ int PauseBox::draw()
     DisplayBox::draw();
     const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
     const ostrel::Vector centre = getPosition();
-    display.drawString(ostrel::Vector(centre.getX(), centre.getY() - 1), "Paused", ostrel::CENTER_JUSTIFIED,
+    const float top = centre.getY() - BOX_HEIGHT / 2.0f;
+    display.drawString(ostrel::Vector(centre.getX(), top + 2), "Paused", ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
+    display.drawString(ostrel::Vector(centre.getX(), top + 4), "P or Esc to go on, Q to quit", ostrel::CENTER_JUSTIFIED,
                        ostrel::WHITE);
-    display.drawString(ostrel::Vector(centre.getX(), centre.getY() + 1), "P or Esc to go on, Q to quit",
-                       ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
     return 0;
 }
