@@ -31,6 +31,8 @@ void openPlayerFiles()
         ostrel::LogManager::getInstance().writeLog("No home folder: settings and records are not kept.");
         return;
     }
+    ostrel::LogManager::getInstance().writeLog("Settings kept in '%s', records in '%s'.", settings.c_str(),
+                                               records.c_str());
     Settings::getInstance().open(settings);
     BestRuns::getInstance().open(records);
 }
