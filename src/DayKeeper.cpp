@@ -62,11 +62,27 @@ DisplayText* makeShopText(const std::string& text, ostrel::Vector position)
 
 } // namespace
 
-bool runInProgress()
+namespace
+{
+
+const DayKeeper* findDayKeeper()
 {
     const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
-    const auto* keeper = keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+    return keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+}
+
+} // namespace
+
+bool runInProgress()
+{
+    const DayKeeper* keeper = findDayKeeper();
     return keeper && keeper->isGameRunning();
+}
+
+bool dayInProgress()
+{
+    const DayKeeper* keeper = findDayKeeper();
+    return keeper && keeper->isDayActive();
 }
 
 DayKeeper::DayKeeper() : m_day(0), m_ticks_left(0), m_day_active(false), m_game_running(false)

@@ -6,20 +6,12 @@
 #include "EventKeyboard.h"
 #include "GameManager.h"
 #include "LogManager.h"
-#include "WorldManager.h"
 
 namespace
 {
 
 const int BOX_WIDTH = 36;
 const int BOX_HEIGHT = 7;
-
-bool dayActive()
-{
-    const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
-    const auto* keeper = keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
-    return keeper && keeper->isDayActive();
-}
 
 } // namespace
 
@@ -44,7 +36,7 @@ int PauseBox::eventHandler(const ostrel::Event* event)
         const auto* keyboard = dynamic_cast<const ostrel::EventKeyboard*>(event);
         const ostrel::Keyboard::Key key = keyboard->getKey();
         if (keyboard->getKeyboardAction() == ostrel::KEY_PRESSED &&
-            (key == ostrel::Keyboard::P || key == ostrel::Keyboard::ESCAPE) && (paused || dayActive()))
+            (key == ostrel::Keyboard::P || key == ostrel::Keyboard::ESCAPE) && (paused || dayInProgress()))
         {
             setPaused(!paused);
             return 1;
@@ -52,7 +44,7 @@ int PauseBox::eventHandler(const ostrel::Event* event)
     }
     else if (event->getType() == ostrel::FOCUS_EVENT)
     {
-        if (!dynamic_cast<const ostrel::EventFocus*>(event)->isFocused() && !paused && dayActive())
+        if (!dynamic_cast<const ostrel::EventFocus*>(event)->isFocused() && !paused && dayInProgress())
         {
             setPaused(true);
             return 1;
