@@ -22,7 +22,8 @@ sf::Color glyphColor(Color color)
         case YELLOW:
             return sf::Color(255, 255, 0, 255);
         case BLUE:
-            return sf::Color(0, 0, 255, 255);
+            // Lightened from (0, 0, 255), which is 2.4:1 on black, so that blue text reads.
+            return sf::Color(64, 128, 255, 255);
         case MAGENTA:
             return sf::Color(255, 0, 255, 255);
         case CYAN:
