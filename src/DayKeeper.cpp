@@ -3,6 +3,7 @@
 #include "BestRuns.h"
 #include "Crow.h"
 #include "DisplayText.h"
+#include "EventClose.h"
 #include "EventKeyboard.h"
 #include "EventNewDay.h"
 #include "EventStateChange.h"
@@ -233,6 +234,11 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
     {
         step();
         return 1;
+    }
+    if (event->getType() == ostrel::CLOSE_EVENT)
+    {
+        // The window's close button quits like Q.
+        quit();
     }
     if (event->getType() != ostrel::KEYBOARD_EVENT)
     {

@@ -2,6 +2,7 @@
 
 #include "DayKeeper.h"
 #include "DayText.h"
+#include "HeldText.h"
 #include "MoneyText.h"
 #include "MuteMark.h"
 #include "PauseBox.h"
@@ -17,6 +18,7 @@ void createStartObjects()
     new TimeText;
     new MoneyText;
     new DayText;
+    new HeldText;
     new PauseBox;
     new MuteMark;
 }

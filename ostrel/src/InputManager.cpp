@@ -1,6 +1,7 @@
 #include "InputManager.h"
 
 #include "DisplayManager.h"
+#include "EventClose.h"
 #include "EventFocus.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
@@ -38,6 +39,12 @@ void deliverClick(const InputManager& input, const sf::RenderWindow& window, int
     event.setMouseAction(CLICKED);
     event.setMousePosition(windowPixelsToSpaces(window, x, y));
     event.setMouseButton(convertSfMouseButtonToOstrel(button));
+    input.onEvent(&event);
+}
+
+void deliverClose(const InputManager& input)
+{
+    const EventClose event;
     input.onEvent(&event);
 }
 
@@ -205,6 +212,10 @@ void InputManager::getInput() const
         {
             deliverClick(*this, window, clicked->position.x, clicked->position.y, clicked->button);
         }
+        else if (event->is<sf::Event::Closed>())
+        {
+            deliverClose(*this);
+        }
         else if (event->is<sf::Event::FocusLost>() || event->is<sf::Event::FocusGained>())
         {
             deliverFocus(*this, event->is<sf::Event::FocusGained>());
@@ -229,6 +240,10 @@ void InputManager::getInput() const
         else if (event.type == sf::Event::MouseButtonPressed)
         {
             deliverClick(*this, window, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button);
+        }
+        else if (event.type == sf::Event::Closed)
+        {
+            deliverClose(*this);
         }
         else if (event.type == sf::Event::LostFocus || event.type == sf::Event::GainedFocus)
         {

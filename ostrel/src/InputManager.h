@@ -31,8 +31,8 @@ public:
     void shutDown() override;
 
     // Polls every pending window event and delivers each as it is read. Key presses and
-    // releases, mouse moves, mouse-button presses and focus changes are delivered;
-    // everything else, the window's close request included, is ignored.
+    // releases, mouse moves, mouse-button presses, focus changes and the window's close
+    // request (as an EventClose) are delivered; everything else is ignored.
     void getInput() const;
 
 private:
