@@ -22,6 +22,23 @@ TEST(DisplayGrid, CellSizesAndConversions)
     EXPECT_FLOAT_EQ(spacesToPixels(Vector(2.5f, 0)).getX(), 32.0f) << "no rounding";
 }
 
+TEST(DisplayGrid, TheWindowOpensAtTheLargestWholeMultipleThatFitsTheScreen)
+{
+    struct Case
+    {
+        sf::Vector2u screen;
+        sf::Vector2u window;
+    };
+    const sf::Vector2u picture(1024, 768);
+    for (const Case& c :
+         {Case{{2560, 1600}, {2048, 1536}}, Case{{1280, 1024}, {1024, 768}}, Case{{1920, 1080}, {1024, 768}},
+          Case{{3840, 2160}, {2048, 1536}}, Case{{3072, 2368}, {3072, 2304}}, Case{{1024, 832}, {1024, 768}},
+          Case{{1024, 830}, {1021, 765}}, Case{{800, 600}, {714, 535}}, Case{{0, 0}, {0, 0}}})
+    {
+        EXPECT_EQ(fittedWindowSize(c.screen, picture), c.window) << c.screen.x << "x" << c.screen.y;
+    }
+}
+
 TEST(DisplayGrid, NothingIsDrawnWithoutAWindow)
 {
     DisplayManager& display = DisplayManager::getInstance();
