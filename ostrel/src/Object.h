@@ -44,7 +44,7 @@ public:
     std::string getType() const;
 
     // Moves at once, without collision or bounds tests.
-    void setPosition(Vector position) { m_position = position; }
+    void setPosition(Vector position);
     Vector getPosition() const { return m_position; }
 
     // 0 to MAX_ALTITUDE; -1 and unchanged otherwise.
@@ -71,7 +71,7 @@ public:
     int setSprite(std::string label);
     void setAnimation(Animation animation);
     Animation getAnimation() const { return m_animation; }
-    void setBox(Box box) { m_box = box; }
+    void setBox(Box box);
     Box getBox() const { return m_box; }
 
 private:
