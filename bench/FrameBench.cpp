@@ -1,6 +1,7 @@
 // Frame-time figures of the engine under a real (or virtual) X display:
 //  - one world update of 250, 500 and 1000 moving solid objects, with the plain collision
-//    search and with the broad phase,
+//    search and with the broad phase, and the world's other passes (a step event to every
+//    object, the drawing pass),
 //  - the game loop's step period with an otherwise empty world,
 //  - a frame drawn by the batched renderer against the per-cell one, for a full 80 x 24
 //    screen and for the game's busiest screens (a farm day with 28 plots, both pickups and
@@ -90,6 +91,33 @@ void benchWorldUpdate()
         broad_median = broad_timings.median();
     }
     std::printf("world plain=%.2f broad=%.2f\n", plain_median, broad_median);
+}
+
+// The other passes over the whole world in a step: a step event sent to every object, and the
+// drawing pass by altitude (objects without a sprite, so only the pass itself is timed).
+void benchWorldPasses()
+{
+    for (const int count : {40, 1000})
+    {
+        populate(count);
+        Timings broadcast;
+        Timings draw;
+        for (int frame = 0; frame < FRAMES; ++frame)
+        {
+            const ostrel::EventStep step(frame);
+            const Clock::time_point start = Clock::now();
+            ostrel::WorldManager::getInstance().onEvent(&step);
+            const Clock::time_point sent = Clock::now();
+            ostrel::WorldManager::getInstance().draw();
+            broadcast.add(millisecondsBetween(start, sent));
+            draw.add(millisecondsBetween(sent, Clock::now()));
+        }
+        std::printf("world passes %4d objects  step event median %6.3f worst %6.3f ms  draw pass median %6.3f worst "
+                    "%6.3f ms\n",
+                    count, broadcast.median(), broadcast.worst(), draw.median(), draw.worst());
+        ostrel::WorldManager::getInstance().shutDown();
+        ostrel::WorldManager::getInstance().startUp();
+    }
 }
 
 // Notes when each step arrives and ends the game after the last.
@@ -289,6 +317,7 @@ int main()
     }
     std::srand(1);
     benchWorldUpdate();
+    benchWorldPasses();
     benchLoop();
 
     loadResources();
