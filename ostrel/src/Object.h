@@ -24,6 +24,8 @@ enum Solidness
 // Base of everything in the game world. An object puts itself into the world when it is
 // constructed and takes itself out when destroyed. Objects are created with new; the world
 // owns them from then on, and game code marks them for deletion instead of deleting them.
+// The setters of position, box and solidness tell the world, which files solid objects by
+// where they are.
 class Object
 {
 public:
