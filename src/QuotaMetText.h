@@ -2,7 +2,7 @@
 
 #include "Object.h"
 
-// The "quota met" banner at the bottom of the screen, below the shop's cards; it removes
+// The "quota met" banner at the bottom of the screen, under the shop's cards; it removes
 // itself after 60 steps.
 class QuotaMetText : private ostrel::Object
 {
