@@ -1,5 +1,6 @@
 // Corn Quota: grow corn, meet the quota, buy upgrades, and do it again tomorrow.
 #include "DisplayManager.h"
+#include "GameFolders.h"
 #include "GameManager.h"
 #include "LogManager.h"
 #include "ResourceManifest.h"
@@ -30,6 +31,7 @@ int main(int, char**)
         ostrel::LogManager::getInstance().writeLog("Could not read the window icon \"icon.png\": playing without it.");
     }
     loadResources();
+    openPlayerFiles();
     createStartObjects();
 
     // The game ends from its quit key or the window's close button, inside the loop, with exit(0).

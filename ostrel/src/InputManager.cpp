@@ -2,6 +2,7 @@
 
 #include "DisplayManager.h"
 #include "EventClose.h"
+#include "EventFocus.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
 
@@ -44,6 +45,12 @@ void deliverClick(const InputManager& input, int x, int y, sf::Mouse::Button but
 void deliverClose(const InputManager& input)
 {
     const EventClose event;
+    input.onEvent(&event);
+}
+
+void deliverFocus(const InputManager& input, bool focused)
+{
+    const EventFocus event(focused);
     input.onEvent(&event);
 }
 
@@ -215,6 +222,10 @@ void InputManager::getInput() const
         {
             deliverClose(*this);
         }
+        else if (event->is<sf::Event::FocusLost>() || event->is<sf::Event::FocusGained>())
+        {
+            deliverFocus(*this, event->is<sf::Event::FocusGained>());
+        }
         else if (event->is<sf::Event::Resized>())
         {
             display.refreshLayout();
@@ -243,6 +254,10 @@ void InputManager::getInput() const
         else if (event.type == sf::Event::Closed)
         {
             deliverClose(*this);
+        }
+        else if (event.type == sf::Event::LostFocus || event.type == sf::Event::GainedFocus)
+        {
+            deliverFocus(*this, event.type == sf::Event::GainedFocus);
         }
         else if (event.type == sf::Event::Resized)
         {
