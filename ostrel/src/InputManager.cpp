@@ -48,8 +48,18 @@ void deliverClose(const InputManager& input)
     input.onEvent(&event);
 }
 
-void deliverFocus(const InputManager& input, bool focused)
+// A focus loss while the display switches to or from full screen is the switch's own doing,
+// not the player leaving: it is not delivered.
+void deliverFocus(const InputManager& input, DisplayManager& display, bool focused)
 {
+    if (focused)
+    {
+        display.noteFocusGained();
+    }
+    else if (display.isSwitchingWindow())
+    {
+        return;
+    }
     const EventFocus event(focused);
     input.onEvent(&event);
 }
@@ -224,7 +234,7 @@ void InputManager::getInput() const
         }
         else if (event->is<sf::Event::FocusLost>() || event->is<sf::Event::FocusGained>())
         {
-            deliverFocus(*this, event->is<sf::Event::FocusGained>());
+            deliverFocus(*this, display, event->is<sf::Event::FocusGained>());
         }
         else if (event->is<sf::Event::Resized>())
         {
@@ -257,7 +267,7 @@ void InputManager::getInput() const
         }
         else if (event.type == sf::Event::LostFocus || event.type == sf::Event::GainedFocus)
         {
-            deliverFocus(*this, event.type == sf::Event::GainedFocus);
+            deliverFocus(*this, display, event.type == sf::Event::GainedFocus);
         }
         else if (event.type == sf::Event::Resized)
         {
