@@ -1,5 +1,7 @@
 #include "GameProcess.h"
 
+#include "GlDriver.h"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,14 +32,12 @@ std::string commandOutput(const std::string& command)
     return output;
 }
 
-// Under AddressSanitizer, keeps Mesa's software GL driver loaded for the game's whole life:
-// unloaded before the leak check, it leaves its bookkeeping reported from "<unknown module>"
-// (the test executables do the same with dlopen; the game itself has no test code in it).
-void keepGlDriverLoaded()
+// Under AddressSanitizer, keeps Mesa's software GL driver loaded for the game's whole life
+// (see GlDriver.h) by preloading it: the game itself has no test code in it.
+void preloadGlDriver()
 {
 #if defined(__SANITIZE_ADDRESS__)
-    const char* const driver = "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so";
-    if (access(driver, R_OK) == 0)
+    if (const char* driver = testing_support::glDriverPath())
     {
         setenv("LD_PRELOAD", driver, 1);
         const char* options = std::getenv("ASAN_OPTIONS");
@@ -78,7 +78,7 @@ bool GameProcess::start(const std::vector<std::string>& command)
     {
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(err, 2);
-        keepGlDriverLoaded();
+        preloadGlDriver();
         if (!m_display.empty())
         {
             setenv("DISPLAY", m_display.c_str(), 1);
