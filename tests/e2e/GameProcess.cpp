@@ -79,26 +79,17 @@ bool GameProcess::start(const std::vector<std::string>& command)
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(err, 2);
         preloadGlDriver();
-        if (!m_display.empty())
-        {
-            setenv("DISPLAY", m_display.c_str(), 1);
-        }
         execvp(argv[0], argv.data());
         _exit(127);
     }
     return m_pid > 0;
 }
 
-std::string GameProcess::onDisplay(const std::string& command) const
-{
-    return m_display.empty() ? command : "DISPLAY=" + m_display + " " + command;
-}
-
 bool GameProcess::waitForWindow()
 {
     for (int i = 0; i < 300 && m_window.empty(); ++i)
     {
-        std::istringstream ids(commandOutput(onDisplay("xdotool search --name '^Ostrel$' 2>/dev/null")));
+        std::istringstream ids(commandOutput("xdotool search --name '^Ostrel$' 2>/dev/null"));
         ids >> m_window;
         if (m_window.empty())
         {
@@ -117,13 +108,13 @@ bool GameProcess::xdotool(const std::string& arguments) const
     {
         command.replace(at, 2, m_window);
     }
-    return std::system(onDisplay(command).c_str()) == 0;
+    return std::system(command.c_str()) == 0;
 }
 
 bool GameProcess::screenshot(const std::string& path) const
 {
     const std::string command = "import -window " + m_window + " -depth 8 ppm:" + path;
-    return std::system(onDisplay(command).c_str()) == 0;
+    return std::system(command.c_str()) == 0;
 }
 
 int GameProcess::waitForExit()
@@ -165,46 +156,4 @@ int playAndQuit(GameProcess& game, const std::vector<std::string>& command)
     }
     game.xdotool("mousemove --window %w 500 500 key q");
     return game.waitForExit();
-}
-
-OpenDisplay::OpenDisplay() : m_pid(-1)
-{
-    int pipe_ends[2];
-    if (pipe(pipe_ends) != 0)
-    {
-        return;
-    }
-    m_pid = fork();
-    if (m_pid == 0)
-    {
-        close(pipe_ends[0]);
-        const std::string fd = std::to_string(pipe_ends[1]);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 2);
-        execlp("Xvfb", "Xvfb", "-ac", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipe_ends[1]);
-    // The server writes its display number once it accepts clients.
-    std::string number;
-    char ch = 0;
-    while (read(pipe_ends[0], &ch, 1) == 1 && ch != '\n')
-    {
-        number += ch;
-    }
-    close(pipe_ends[0]);
-    if (!number.empty())
-    {
-        m_name = ":" + number;
-    }
-}
-
-OpenDisplay::~OpenDisplay()
-{
-    if (m_pid > 0)
-    {
-        kill(m_pid, SIGTERM);
-        waitpid(m_pid, nullptr, 0);
-    }
 }

@@ -20,8 +20,6 @@ public:
     bool start(const std::string& binary);
     // Starts a command (program and arguments) that runs the game.
     bool start(const std::vector<std::string>& command);
-    // The X display the game and xdotool use, when not the test's own (":5", say).
-    void setDisplay(const std::string& display) { m_display = display; }
     // Waits up to thirty seconds for the game's window; false if none appeared.
     bool waitForWindow();
     // Runs an xdotool command against the window ("%w" stands for its id).
@@ -35,36 +33,13 @@ public:
     std::string window() const { return m_window; }
 
 private:
-    // A shell command run against the chosen display.
-    std::string onDisplay(const std::string& command) const;
-
     pid_t m_pid;
     std::string m_window;
-    std::string m_display;
 };
 
 // Starts the command, waits for the game's window and quits with Q: the exit status, or -1
 // when the game did not start or its window never appeared.
 int playAndQuit(GameProcess& game, const std::vector<std::string>& command);
-
-// An X server of the test's own that accepts every client (-ac): an unprivileged user
-// cannot read the X cookie of the test's display.
-class OpenDisplay
-{
-public:
-    OpenDisplay();
-    ~OpenDisplay();
-
-    OpenDisplay(const OpenDisplay&) = delete;
-    OpenDisplay& operator=(const OpenDisplay&) = delete;
-
-    // ":N", or "" if the server did not start.
-    const std::string& name() const { return m_name; }
-
-private:
-    pid_t m_pid;
-    std::string m_name;
-};
 
 // An RGB image read from a binary PPM file.
 struct Image
