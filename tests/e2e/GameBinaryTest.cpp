@@ -1,12 +1,12 @@
 #include "GameProcess.h"
 #include "TestDir.h"
+#include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <sstream>
-#include <thread>
 
 using testing_support::TestDir;
 
@@ -33,19 +33,13 @@ Cells cells(int col0, int row0, int col1, int row1)
     return {static_cast<int>(col0 * 12.8), row0 * 32, static_cast<int>(col1 * 12.8), row1 * 32};
 }
 
-// Takes screenshots until one satisfies the check, for up to ten seconds; the last one taken.
+// Takes screenshots until one satisfies the check, for up to thirty seconds; the last one taken.
 template <typename Check>
 Image screenWhen(const GameProcess& game, Check check)
 {
     Image image;
-    for (int i = 0; i < 50; ++i)
-    {
-        if (game.screenshot("screen.ppm") && image.load("screen.ppm") && check(image))
-        {
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
+    testing_support::waitUntil(std::chrono::seconds(30), [&]
+                               { return game.screenshot("screen.ppm") && image.load("screen.ppm") && check(image); });
     return image;
 }
 

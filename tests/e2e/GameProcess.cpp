@@ -1,6 +1,7 @@
 #include "GameProcess.h"
 
 #include "GlDriver.h"
+#include "WaitUntil.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -12,7 +13,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <thread>
+
+using testing_support::waitUntil;
 
 namespace
 {
@@ -87,18 +89,15 @@ bool GameProcess::start(const std::vector<std::string>& command)
 
 bool GameProcess::waitForWindow()
 {
-    for (int i = 0; i < 300 && m_window.empty(); ++i)
-    {
-        std::istringstream ids(commandOutput("xdotool search --name '^Ostrel$' 2>/dev/null"));
-        ids >> m_window;
-        if (m_window.empty())
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-    }
-    // Give the game a moment to load its data and draw its first frames.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    return !m_window.empty();
+    // Only a mapped window takes the pointer and keys that xdotool sends next.
+    return waitUntil(std::chrono::seconds(60),
+                     [this]
+                     {
+                         std::istringstream ids(
+                             commandOutput("xdotool search --onlyvisible --name '^Ostrel$' 2>/dev/null"));
+                         ids >> m_window;
+                         return !m_window.empty();
+                     });
 }
 
 bool GameProcess::xdotool(const std::string& arguments) const
@@ -119,15 +118,11 @@ bool GameProcess::screenshot(const std::string& path) const
 
 int GameProcess::waitForExit()
 {
-    for (int i = 0; i < 100; ++i)
+    int status = 0;
+    if (waitUntil(std::chrono::seconds(60), [&] { return waitpid(m_pid, &status, WNOHANG) == m_pid; }))
     {
-        int status = 0;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid)
-        {
-            m_pid = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     return -1;
 }

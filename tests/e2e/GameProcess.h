@@ -20,13 +20,13 @@ public:
     bool start(const std::string& binary);
     // Starts a command (program and arguments) that runs the game.
     bool start(const std::vector<std::string>& command);
-    // Waits up to thirty seconds for the game's window; false if none appeared.
+    // Waits up to a minute for the game's window to be mapped; false if none was.
     bool waitForWindow();
     // Runs an xdotool command against the window ("%w" stands for its id).
     bool xdotool(const std::string& arguments) const;
     // Saves the window's pixels as a binary PPM file.
     bool screenshot(const std::string& path) const;
-    // Waits up to ten seconds for the game to end; its exit status, or -1 (killed, or still
+    // Waits up to a minute for the game to end; its exit status, or -1 (killed, or still
     // running, when it is then killed).
     int waitForExit();
 

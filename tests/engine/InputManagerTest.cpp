@@ -1,12 +1,12 @@
 #include "DisplayManager.h"
 #include "InputManager.h"
 #include "TestDir.h"
+#include "WaitUntil.h"
 #include "WorldManager.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <thread>
 
 using namespace ostrel;
 using testing_support::TestDir;
@@ -92,11 +92,12 @@ TEST_F(InputTest, AResizedWindowStillMapsClicksToTheCellsDrawnThere)
     window().setSize(sf::Vector2u(2048, 1536));
 #endif
     // Let the resize arrive: the view keeps the 1024 x 768 drawing stretched over the window.
-    for (int i = 0; i < 100 && window().getSize().x != 2048u; ++i)
-    {
-        InputManager::getInstance().getInput();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    testing_support::waitUntil(std::chrono::seconds(30),
+                               [&]
+                               {
+                                   InputManager::getInstance().getInput();
+                                   return window().getSize().x == 2048u;
+                               });
     ASSERT_EQ(window().getSize().x, 2048u);
     EXPECT_EQ(windowPixelsToSpaces(window(), 1280, 768), Vector(50, 12));
     EXPECT_EQ(windowPixelsToSpaces(window(), 0, 0), Vector(0, 0));
