@@ -1,0 +1,30 @@
+# Sourced by scripts/test and scripts/stress-tests (after setting $root): the builds the
+# test suite runs in, and how it runs there.
+
+# Build folders, each with its cmake options.
+suites=(build build-sanitize)
+declare -A suite_options=(
+  [build]=""
+  [build-sanitize]="-DOSTREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+)
+
+export ALSOFT_DRIVERS=null
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+
+# Configures and builds one of the suites' folders (a name from $suites).
+build_suite() {
+  local build="$root/$1"
+  echo "== $1: configure and build"
+  # Unquoted: the options are separate words.
+  cmake -S "$root" -B "$build" ${suite_options[$1]} >/dev/null
+  cmake --build "$build" --parallel "$(nproc)"
+}
+
+# Runs one folder's tests on a virtual display of their own; further arguments go to ctest.
+test_suite() {
+  local build="$root/$1"
+  shift
+  (cd "$build" && "$root/scripts/with-display" ctest --parallel "$(nproc)" --timeout 300 "$@")
+}
