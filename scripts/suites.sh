@@ -26,5 +26,5 @@ build_suite() {
 test_suite() {
   local build="$root/$1"
   shift
-  (cd "$build" && "$root/scripts/with-display" ctest --parallel "$(nproc)" --timeout 300 "$@")
+  (cd "$build" && exec "$root/scripts/with-display" ctest --parallel "$(nproc)" --timeout 300 "$@")
 }
