@@ -94,7 +94,7 @@ bool GameProcess::waitForWindow()
                      [this]
                      {
                          std::istringstream ids(
-                             commandOutput("xdotool search --onlyvisible --name '^Ostrel$' 2>/dev/null"));
+                             commandOutput("xdotool search --onlyvisible --name '^Corn Quota$' 2>/dev/null"));
                          ids >> m_window;
                          return !m_window.empty();
                      });
