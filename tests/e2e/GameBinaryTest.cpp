@@ -161,7 +161,14 @@ TEST(GameBinary, TheCloseButtonEndsTheGameWithStatusZero)
     GameProcess game;
     ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
     ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
-    const IconSize icon = iconSize(game.window());
+    // The game sets its icon once its window exists.
+    IconSize icon;
+    testing_support::waitUntil(std::chrono::seconds(30),
+                               [&]
+                               {
+                                   icon = iconSize(game.window());
+                                   return icon.width != 0;
+                               });
     EXPECT_EQ(icon.width, 128) << "the game's icon";
     EXPECT_EQ(icon.height, 128);
 
