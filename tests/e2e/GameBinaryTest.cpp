@@ -124,7 +124,9 @@ TEST(GameBinary, AClickInALetterboxedWindowSowsThePlotUnderThePlus)
     GameProcess game;
     ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
     ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
-    ASSERT_TRUE(game.xdotool("windowsize %w 1200 500"));
+    // At the screen's corner, so that the whole window fits on the 1280-pixel screen and a
+    // screenshot of it is not clipped.
+    ASSERT_TRUE(game.xdotool("windowmove %w 0 0 windowsize %w 1200 500"));
     const Image resized = screenWhen(game, [](const Image& image) { return image.width == 1200; });
     ASSERT_EQ(resized.height, 500);
 
