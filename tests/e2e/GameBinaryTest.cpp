@@ -1,5 +1,6 @@
 #include "GameProcess.h"
 #include "TestDir.h"
+#include "WaitUntil.h"
 #include "WindowManagerProbe.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <sstream>
-#include <thread>
 
 using testing_support::TestDir;
 
@@ -34,19 +34,13 @@ Cells cells(int col0, int row0, int col1, int row1)
     return {static_cast<int>(col0 * 12.8), row0 * 32, static_cast<int>(col1 * 12.8), row1 * 32};
 }
 
-// Takes screenshots until one satisfies the check, for up to ten seconds; the last one taken.
+// Takes screenshots until one satisfies the check, for up to thirty seconds; the last one taken.
 template <typename Check>
 Image screenWhen(const GameProcess& game, Check check)
 {
     Image image;
-    for (int i = 0; i < 50; ++i)
-    {
-        if (game.screenshot("screen.ppm") && image.load("screen.ppm") && check(image))
-        {
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
+    testing_support::waitUntil(std::chrono::seconds(30), [&]
+                               { return game.screenshot("screen.ppm") && image.load("screen.ppm") && check(image); });
     return image;
 }
 
@@ -130,7 +124,9 @@ TEST(GameBinary, AClickInALetterboxedWindowSowsThePlotUnderThePlus)
     GameProcess game;
     ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
     ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
-    ASSERT_TRUE(game.xdotool("windowsize %w 1200 500"));
+    // At the screen's corner, so that the whole window fits on the 1280-pixel screen and a
+    // screenshot of it is not clipped.
+    ASSERT_TRUE(game.xdotool("windowmove %w 0 0 windowsize %w 1200 500"));
     const Image resized = screenWhen(game, [](const Image& image) { return image.width == 1200; });
     ASSERT_EQ(resized.height, 500);
 
@@ -167,7 +163,14 @@ TEST(GameBinary, TheCloseButtonEndsTheGameWithStatusZero)
     GameProcess game;
     ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
     ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
-    const IconSize icon = iconSize(game.window());
+    // The game sets its icon once its window exists.
+    IconSize icon;
+    testing_support::waitUntil(std::chrono::seconds(30),
+                               [&]
+                               {
+                                   icon = iconSize(game.window());
+                                   return icon.width != 0;
+                               });
     EXPECT_EQ(icon.width, 128) << "the game's icon";
     EXPECT_EQ(icon.height, 128);
 

@@ -1,5 +1,8 @@
 #include "GameProcess.h"
 
+#include "GlDriver.h"
+#include "WaitUntil.h"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,7 +14,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
+
+using testing_support::waitUntil;
 
 namespace
 {
@@ -31,14 +35,12 @@ std::string commandOutput(const std::string& command)
     return output;
 }
 
-// Under AddressSanitizer, keeps Mesa's software GL driver loaded for the game's whole life:
-// unloaded before the leak check, it leaves its bookkeeping reported from "<unknown module>"
-// (the test executables do the same with dlopen; the game itself has no test code in it).
-void keepGlDriverLoaded()
+// Under AddressSanitizer, keeps Mesa's software GL driver loaded for the game's whole life
+// (see GlDriver.h) by preloading it: the game itself has no test code in it.
+void preloadGlDriver()
 {
 #if defined(__SANITIZE_ADDRESS__)
-    const char* const driver = "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so";
-    if (access(driver, R_OK) == 0)
+    if (const char* driver = testing_support::glDriverPath())
     {
         setenv("LD_PRELOAD", driver, 1);
         const char* options = std::getenv("ASAN_OPTIONS");
@@ -79,41 +81,29 @@ bool GameProcess::start(const std::vector<std::string>& command)
     {
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(err, 2);
-        keepGlDriverLoaded();
+        preloadGlDriver();
         // Settings and records of the test's own, in its folder: tests side by side never
         // share a file, nor touch the player's.
         const std::string folder = std::filesystem::current_path().string();
         setenv("XDG_CONFIG_HOME", (folder + "/" + GAME_CONFIG_HOME).c_str(), 1);
         setenv("XDG_STATE_HOME", (folder + "/" + GAME_STATE_HOME).c_str(), 1);
-        if (!m_display.empty())
-        {
-            setenv("DISPLAY", m_display.c_str(), 1);
-        }
         execvp(argv[0], argv.data());
         _exit(127);
     }
     return m_pid > 0;
 }
 
-std::string GameProcess::onDisplay(const std::string& command) const
-{
-    return m_display.empty() ? command : "DISPLAY=" + m_display + " " + command;
-}
-
 bool GameProcess::waitForWindow()
 {
-    for (int i = 0; i < 300 && m_window.empty(); ++i)
-    {
-        std::istringstream ids(commandOutput(onDisplay("xdotool search --name '^Corn Quota$' 2>/dev/null")));
-        ids >> m_window;
-        if (m_window.empty())
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-    }
-    // Give the game a moment to load its data and draw its first frames.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    return !m_window.empty();
+    // Only a mapped window takes the pointer and keys that xdotool sends next.
+    return waitUntil(std::chrono::seconds(60),
+                     [this]
+                     {
+                         std::istringstream ids(
+                             commandOutput("xdotool search --onlyvisible --name '^Corn Quota$' 2>/dev/null"));
+                         ids >> m_window;
+                         return !m_window.empty();
+                     });
 }
 
 bool GameProcess::xdotool(const std::string& arguments) const
@@ -123,26 +113,22 @@ bool GameProcess::xdotool(const std::string& arguments) const
     {
         command.replace(at, 2, m_window);
     }
-    return std::system(onDisplay(command).c_str()) == 0;
+    return std::system(command.c_str()) == 0;
 }
 
 bool GameProcess::screenshot(const std::string& path) const
 {
     const std::string command = "import -window " + m_window + " -depth 8 ppm:" + path;
-    return std::system(onDisplay(command).c_str()) == 0;
+    return std::system(command.c_str()) == 0;
 }
 
 int GameProcess::waitForExit()
 {
-    for (int i = 0; i < 100; ++i)
+    int status = 0;
+    if (waitUntil(std::chrono::seconds(60), [&] { return waitpid(m_pid, &status, WNOHANG) == m_pid; }))
     {
-        int status = 0;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid)
-        {
-            m_pid = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     return -1;
 }
@@ -171,46 +157,4 @@ int playAndQuit(GameProcess& game, const std::vector<std::string>& command)
     }
     game.xdotool("mousemove --window %w 500 500 key q");
     return game.waitForExit();
-}
-
-OpenDisplay::OpenDisplay() : m_pid(-1)
-{
-    int pipe_ends[2];
-    if (pipe(pipe_ends) != 0)
-    {
-        return;
-    }
-    m_pid = fork();
-    if (m_pid == 0)
-    {
-        close(pipe_ends[0]);
-        const std::string fd = std::to_string(pipe_ends[1]);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 2);
-        execlp("Xvfb", "Xvfb", "-ac", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipe_ends[1]);
-    // The server writes its display number once it accepts clients.
-    std::string number;
-    char ch = 0;
-    while (read(pipe_ends[0], &ch, 1) == 1 && ch != '\n')
-    {
-        number += ch;
-    }
-    close(pipe_ends[0]);
-    if (!number.empty())
-    {
-        m_name = ":" + number;
-    }
-}
-
-OpenDisplay::~OpenDisplay()
-{
-    if (m_pid > 0)
-    {
-        kill(m_pid, SIGTERM);
-        waitpid(m_pid, nullptr, 0);
-    }
 }

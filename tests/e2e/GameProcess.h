@@ -26,51 +26,26 @@ public:
     bool start(const std::string& binary);
     // Starts a command (program and arguments) that runs the game.
     bool start(const std::vector<std::string>& command);
-    // The X display the game and xdotool use, when not the test's own (":5", say).
-    void setDisplay(const std::string& display) { m_display = display; }
-    // Waits up to thirty seconds for the game's window; false if none appeared.
+    // Waits up to a minute for the game's window to be mapped; false if none was.
     bool waitForWindow();
     // Runs an xdotool command against the window ("%w" stands for its id).
     bool xdotool(const std::string& arguments) const;
     // Saves the window's pixels as a binary PPM file.
     bool screenshot(const std::string& path) const;
-    // Waits up to ten seconds for the game to end; its exit status, or -1 (killed, or still
+    // Waits up to a minute for the game to end; its exit status, or -1 (killed, or still
     // running, when it is then killed).
     int waitForExit();
 
     std::string window() const { return m_window; }
 
 private:
-    // A shell command run against the chosen display.
-    std::string onDisplay(const std::string& command) const;
-
     pid_t m_pid;
     std::string m_window;
-    std::string m_display;
 };
 
 // Starts the command, waits for the game's window and quits with Q: the exit status, or -1
 // when the game did not start or its window never appeared.
 int playAndQuit(GameProcess& game, const std::vector<std::string>& command);
-
-// An X server of the test's own that accepts every client (-ac): an unprivileged user
-// cannot read the X cookie of the test's display.
-class OpenDisplay
-{
-public:
-    OpenDisplay();
-    ~OpenDisplay();
-
-    OpenDisplay(const OpenDisplay&) = delete;
-    OpenDisplay& operator=(const OpenDisplay&) = delete;
-
-    // ":N", or "" if the server did not start.
-    const std::string& name() const { return m_name; }
-
-private:
-    pid_t m_pid;
-    std::string m_name;
-};
 
 // An RGB image read from a binary PPM file.
 struct Image

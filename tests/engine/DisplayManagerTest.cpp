@@ -4,6 +4,7 @@
 #include "Object.h"
 #include "ResourceManager.h"
 #include "TestDir.h"
+#include "WaitUntil.h"
 #include "WorldManager.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <thread>
 
 using namespace ostrel;
 using testing_support::TestDir;
@@ -215,22 +215,23 @@ TEST_F(DisplayTest, AScaledWindowDrawsSharpGlyphsInTheScaledCells)
     window.setSize(size);
     // Wait for the X server's answer, so that the window's drawable has its new size.
     bool resized = false;
-    for (int i = 0; i < 500 && !resized; ++i)
-    {
+    testing_support::waitUntil(std::chrono::seconds(30),
+                               [&]
+                               {
 #if SFML_VERSION_MAJOR >= 3
-        while (const std::optional<sf::Event> event = window.pollEvent())
-        {
-            resized = resized || event->is<sf::Event::Resized>();
-        }
+                                   while (const std::optional<sf::Event> event = window.pollEvent())
+                                   {
+                                       resized = resized || event->is<sf::Event::Resized>();
+                                   }
 #else
-        sf::Event event;
-        while (window.pollEvent(event))
-        {
-            resized = resized || event.type == sf::Event::Resized;
-        }
+                                   sf::Event event;
+                                   while (window.pollEvent(event))
+                                   {
+                                       resized = resized || event.type == sf::Event::Resized;
+                                   }
 #endif
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+                                   return resized;
+                               });
     display.swapBuffers();
     ASSERT_EQ(window.getSize(), size);
     EXPECT_EQ(display.getCharacterSize(), 50u);

@@ -3,6 +3,7 @@
 // "beep.wav" and "tune.mp3".
 #include "EventStep.h"
 #include "GameManager.h"
+#include "GlDriver.h"
 #include "LogManager.h"
 #include "Object.h"
 #include "ResourceManager.h"
@@ -31,6 +32,7 @@ public:
 
 int main()
 {
+    testing_support::keepGlDriverLoaded();
     ostrel::LogManager::getInstance().setFlush(true);
     if (ostrel::GameManager::getInstance().startUp() != 0)
     {

@@ -5,6 +5,7 @@
 #include "InputManager.h"
 #include "Probe.h"
 #include "TestDir.h"
+#include "WaitUntil.h"
 #include "WorldManager.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +14,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
 using namespace ostrel;
 using testing_support::TestDir;
+using testing_support::waitUntil;
 
 // Real X input through xdotool, on a display of this test's own: a key press and release,
 // a move and a click reach every object as engine events, in cells.
@@ -45,26 +46,29 @@ TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
             clicks.push_back(*dynamic_cast<const EventMouse*>(event));
         }
     };
-    // Let the window be mapped before input is sent to it.
-    for (int i = 0; i < 20; ++i)
-    {
-        InputManager::getInstance().getInput();
-        DisplayManager::getInstance().swapBuffers();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
 #if SFML_VERSION_MAJOR >= 3
     const auto id = static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getNativeHandle());
 #else
     const auto id = static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getSystemHandle());
 #endif
+    // Input sent before the window is mapped would go nowhere.
+    const std::string mapped = "xdotool search --onlyvisible --name '^Ostrel$' | grep -qx " + std::to_string(id);
+    ASSERT_TRUE(waitUntil(std::chrono::seconds(30),
+                          [&]
+                          {
+                              InputManager::getInstance().getInput();
+                              DisplayManager::getInstance().swapBuffers();
+                              return std::system(mapped.c_str()) == 0;
+                          }));
     const std::string command = "xdotool mousemove --window " + std::to_string(id) +
                                 " 640 384 sleep 0.1 key space sleep 0.1 key F13 sleep 0.1 click 1";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    for (int i = 0; i < 300 && (keys.size() < 4 || clicks.empty()); ++i)
-    {
-        InputManager::getInstance().getInput();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    waitUntil(std::chrono::seconds(30),
+              [&]
+              {
+                  InputManager::getInstance().getInput();
+                  return keys.size() >= 4 && !clicks.empty();
+              });
     ASSERT_EQ(keys.size(), 4u);
     EXPECT_EQ(keys[0].getKey(), Keyboard::SPACE);
     EXPECT_EQ(keys[0].getKeyboardAction(), KEY_PRESSED);

@@ -1,13 +1,13 @@
 #include "DisplayManager.h"
 #include "InputManager.h"
 #include "TestDir.h"
+#include "WaitUntil.h"
 #include "WorldManager.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
-#include <thread>
 
 using namespace ostrel;
 using testing_support::TestDir;
@@ -100,11 +100,12 @@ TEST_F(InputTest, AResizedWindowStillMapsClicksToTheCellsDrawnThere)
         const sf::Vector2u size(c.width, c.height);
         window().setSize(size);
         // Let the resize arrive.
-        for (int i = 0; i < 100 && window().getSize() != size; ++i)
-        {
-            InputManager::getInstance().getInput();
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
+        testing_support::waitUntil(std::chrono::seconds(30),
+                                   [&]
+                                   {
+                                       InputManager::getInstance().getInput();
+                                       return window().getSize() == size;
+                                   });
         ASSERT_EQ(window().getSize(), size);
         DisplayManager::getInstance().refreshLayout();
         EXPECT_FLOAT_EQ(DisplayManager::getInstance().getScale(), c.scale) << c.width << "x" << c.height;

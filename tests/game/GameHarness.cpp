@@ -14,11 +14,11 @@
 #include "ResourceManager.h"
 #include "ResourceManifest.h"
 #include "UpgradeManager.h"
+#include "WaitUntil.h"
 #include "WorldManager.h"
 
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 
 void GameHarness::SetUp()
 {
@@ -129,11 +129,12 @@ bool GameHarness::resizeWindow(unsigned width, unsigned height)
         window.setSize(size);
     }
     // The window manager answers in its own time: wait for the resize to arrive, not for a time.
-    for (int i = 0; i < 500 && window.getSize() != size; ++i)
-    {
-        ostrel::InputManager::getInstance().getInput();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    testing_support::waitUntil(std::chrono::seconds(30),
+                               [&]
+                               {
+                                   ostrel::InputManager::getInstance().getInput();
+                                   return window.getSize() == size;
+                               });
     ostrel::DisplayManager::getInstance().refreshLayout();
     return window.getSize() == size;
 }
