@@ -1,17 +1,88 @@
 // Corn Quota: grow corn, meet the quota, buy upgrades, and do it again tomorrow.
+#include "CommandLine.h"
+#include "DisplayManager.h"
 #include "GameManager.h"
+#include "InputManager.h"
 #include "LogManager.h"
+#include "PlayedRun.h"
+#include "RecordingReader.h"
+#include "RecordingWriter.h"
 #include "ResourceManifest.h"
+#include "RunRecorder.h"
+#include "RunReplayer.h"
 #include "StartObjects.h"
 
-#include <cstdlib>
 #include <ctime>
+#include <iostream>
+#include <memory>
 
-int main(int, char**)
+namespace
 {
-    ostrel::LogManager::getInstance().setFlush(true);
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
 
+const int BAD_ARGUMENTS = 2;
+
+int badArguments(const std::string& message)
+{
+    std::cerr << "cornquota: " << message << "\n\n" << usageText();
+    return BAD_ARGUMENTS;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Everything the command line asks is settled before the engine starts, so that a
+    // mistake in it opens no window and writes no log.
+    const CommandLineResult parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty())
+    {
+        return badArguments(parsed.error);
+    }
+    const CommandLine& options = parsed.options;
+    if (options.help)
+    {
+        std::cout << usageText();
+        return 0;
+    }
+    if (options.version)
+    {
+        std::cout << "Corn Quota " << GAME_VERSION << "\n";
+        return 0;
+    }
+
+    ostrel::RecordingWriter writer;
+    if (!options.record_file.empty() && !writer.open(options.record_file))
+    {
+        std::cerr << "cornquota: cannot write the recording '" << options.record_file << "': " << writer.error()
+                  << "\n";
+        return BAD_ARGUMENTS;
+    }
+    ostrel::RecordingReadResult replay;
+    if (!options.replay_file.empty())
+    {
+        replay = ostrel::readRecordingFile(options.replay_file, GAME_NAME, GAME_VERSION);
+        if (!replay.ok())
+        {
+            std::cerr << replay.error << "\n";
+            return BAD_ARGUMENTS;
+        }
+        for (const std::string& warning : replay.warnings)
+        {
+            std::cerr << warning << "\n";
+        }
+    }
+
+    std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
+    if (options.has_seed)
+    {
+        seed = options.seed;
+    }
+    else if (!options.replay_file.empty())
+    {
+        seed = replay.recording.header.seed;
+    }
+
+    ostrel::LogManager::getInstance().setFlush(true);
     ostrel::GameManager& game = ostrel::GameManager::getInstance();
     if (game.startUp() != 0)
     {
@@ -19,10 +90,41 @@ int main(int, char**)
         game.shutDown();
         return 1;
     }
+    ostrel::LogManager::getInstance().writeLog("Corn Quota %s, seed %u", GAME_VERSION, static_cast<unsigned>(seed));
+    seedRun(seed);
     loadResources();
     createStartObjects();
 
-    // The game ends from its quit key, inside the loop, with exit(0).
+    std::unique_ptr<ostrel::RunRecorder> recorder;
+    std::unique_ptr<ostrel::RunReplayer> replayer;
+    ostrel::InputManager& input = ostrel::InputManager::getInstance();
+    if (writer.isOpen())
+    {
+        writer.writeHeader(ostrel::RecordingHeader{GAME_NAME, GAME_VERSION, seed, {}});
+        recorder = std::make_unique<ostrel::RunRecorder>(writer, runFingerprint, endsGame);
+        input.setFilter(recorder.get());
+    }
+    else if (!options.replay_file.empty())
+    {
+        replayer = std::make_unique<ostrel::RunReplayer>(std::move(replay.recording), options.replay_file,
+                                                         runFingerprint, endsGame, options.fast);
+        input.setFilter(replayer.get());
+        if (options.fast)
+        {
+            game.setFrameTime(0);
+            ostrel::DisplayManager::getInstance().setPresenting(false);
+        }
+    }
+
+    // The game ends from its quit key, inside the loop, with exit(0), or here when a fast
+    // replay ends.
     game.run();
-    return 0;
+    if (recorder)
+    {
+        recorder->finish();
+    }
+    const int status = replayer ? replayer->status() : 0;
+    input.setFilter(nullptr);
+    game.shutDown();
+    return status;
 }

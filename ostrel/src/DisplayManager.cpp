@@ -268,8 +268,11 @@ int DisplayManager::swapBuffers()
         return -1;
     }
     flush();
-    m_window->display();
-    m_window->clear(WINDOW_BACKGROUND_COLOR_DEFAULT);
+    if (m_presenting)
+    {
+        m_window->display();
+        m_window->clear(WINDOW_BACKGROUND_COLOR_DEFAULT);
+    }
     m_ink.clear();
 
     m_shown_cells.swap(m_drawn_cells);
@@ -285,7 +288,10 @@ void DisplayManager::flush() const
     {
         return;
     }
-    m_window->draw(m_vertices, sf::RenderStates(&m_font.getTexture(glyphSize())));
+    if (m_presenting)
+    {
+        m_window->draw(m_vertices, sf::RenderStates(&m_font.getTexture(glyphSize())));
+    }
     m_vertices.clear();
 }
 

@@ -94,6 +94,11 @@ int GameManager::getFrameTime() const
     return m_frame_time;
 }
 
+void GameManager::setFrameTime(int frame_time_ms)
+{
+    m_frame_time = frame_time_ms;
+}
+
 int GameManager::getStepCount() const
 {
     return m_step_count;

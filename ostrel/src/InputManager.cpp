@@ -3,6 +3,7 @@
 #include "DisplayManager.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
+#include "InputFilter.h"
 
 #include <SFML/Window/Event.hpp>
 
@@ -15,29 +16,42 @@ namespace
 using SfKey = sf::Keyboard::Key;
 using SfButton = sf::Mouse::Button;
 
-void deliverKey(const InputManager& input, sf::Keyboard::Key code, EventKeyboardAction action)
+InputRecord plainInput(InputKind kind)
 {
-    EventKeyboard event;
-    event.setKeyboardAction(action);
-    event.setKey(convertSfKeyboardKeyToOstrel(code));
-    input.onEvent(&event);
+    InputRecord input;
+    input.kind = kind;
+    return input;
 }
 
-void deliverMove(const InputManager& input, const sf::RenderWindow& window, int x, int y)
+InputRecord sizeInput(int width, int height)
 {
-    EventMouse event;
-    event.setMouseAction(MOVED);
-    event.setMousePosition(windowPixelsToSpaces(window, x, y));
-    input.onEvent(&event);
+    InputRecord input = plainInput(InputKind::RESIZE);
+    input.width = width;
+    input.height = height;
+    return input;
 }
 
-void deliverClick(const InputManager& input, const sf::RenderWindow& window, int x, int y, sf::Mouse::Button button)
+InputRecord keyInput(InputKind kind, sf::Keyboard::Key code)
 {
-    EventMouse event;
-    event.setMouseAction(CLICKED);
-    event.setMousePosition(windowPixelsToSpaces(window, x, y));
-    event.setMouseButton(convertSfMouseButtonToOstrel(button));
-    input.onEvent(&event);
+    InputRecord input;
+    input.kind = kind;
+    input.key = convertSfKeyboardKeyToOstrel(code);
+    return input;
+}
+
+InputRecord mouseInput(InputKind kind, const sf::RenderWindow& window, int x, int y)
+{
+    InputRecord input;
+    input.kind = kind;
+    input.position = windowPixelsToSpaces(window, x, y);
+    return input;
+}
+
+InputRecord clickInput(const sf::RenderWindow& window, int x, int y, sf::Mouse::Button button)
+{
+    InputRecord input = mouseInput(InputKind::MOUSE_CLICK, window, x, y);
+    input.button = convertSfMouseButtonToOstrel(button);
+    return input;
 }
 
 } // namespace
@@ -177,6 +191,10 @@ void InputManager::getInput() const
         return;
     }
     sf::RenderWindow& window = *display.getWindow();
+    if (m_filter != nullptr)
+    {
+        m_filter->beginFrame();
+    }
 
     // Each event is delivered to every object before the next one is read.
 #if SFML_VERSION_MAJOR >= 3
@@ -184,19 +202,35 @@ void InputManager::getInput() const
     {
         if (const auto* pressed = event->getIf<sf::Event::KeyPressed>())
         {
-            deliverKey(*this, pressed->code, KEY_PRESSED);
+            receive(keyInput(InputKind::KEY_PRESS, pressed->code));
         }
         else if (const auto* released = event->getIf<sf::Event::KeyReleased>())
         {
-            deliverKey(*this, released->code, KEY_RELEASED);
+            receive(keyInput(InputKind::KEY_RELEASE, released->code));
         }
         else if (const auto* moved = event->getIf<sf::Event::MouseMoved>())
         {
-            deliverMove(*this, window, moved->position.x, moved->position.y);
+            receive(mouseInput(InputKind::MOUSE_MOVE, window, moved->position.x, moved->position.y));
         }
         else if (const auto* clicked = event->getIf<sf::Event::MouseButtonPressed>())
         {
-            deliverClick(*this, window, clicked->position.x, clicked->position.y, clicked->button);
+            receive(clickInput(window, clicked->position.x, clicked->position.y, clicked->button));
+        }
+        else if (const auto* resized = event->getIf<sf::Event::Resized>())
+        {
+            receive(sizeInput(static_cast<int>(resized->size.x), static_cast<int>(resized->size.y)));
+        }
+        else if (event->is<sf::Event::FocusLost>())
+        {
+            receive(plainInput(InputKind::FOCUS_LOST));
+        }
+        else if (event->is<sf::Event::FocusGained>())
+        {
+            receive(plainInput(InputKind::FOCUS_GAINED));
+        }
+        else if (event->is<sf::Event::Closed>())
+        {
+            receive(plainInput(InputKind::CLOSE));
         }
     }
 #else
@@ -205,22 +239,81 @@ void InputManager::getInput() const
     {
         if (event.type == sf::Event::KeyPressed)
         {
-            deliverKey(*this, event.key.code, KEY_PRESSED);
+            receive(keyInput(InputKind::KEY_PRESS, event.key.code));
         }
         else if (event.type == sf::Event::KeyReleased)
         {
-            deliverKey(*this, event.key.code, KEY_RELEASED);
+            receive(keyInput(InputKind::KEY_RELEASE, event.key.code));
         }
         else if (event.type == sf::Event::MouseMoved)
         {
-            deliverMove(*this, window, event.mouseMove.x, event.mouseMove.y);
+            receive(mouseInput(InputKind::MOUSE_MOVE, window, event.mouseMove.x, event.mouseMove.y));
         }
         else if (event.type == sf::Event::MouseButtonPressed)
         {
-            deliverClick(*this, window, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button);
+            receive(clickInput(window, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button));
+        }
+        else if (event.type == sf::Event::Resized)
+        {
+            receive(sizeInput(static_cast<int>(event.size.width), static_cast<int>(event.size.height)));
+        }
+        else if (event.type == sf::Event::LostFocus)
+        {
+            receive(plainInput(InputKind::FOCUS_LOST));
+        }
+        else if (event.type == sf::Event::GainedFocus)
+        {
+            receive(plainInput(InputKind::FOCUS_GAINED));
+        }
+        else if (event.type == sf::Event::Closed)
+        {
+            receive(plainInput(InputKind::CLOSE));
         }
     }
 #endif
+}
+
+void InputManager::receive(const InputRecord& input) const
+{
+    if (m_filter == nullptr || m_filter->admit(input))
+    {
+        deliver(input);
+    }
+}
+
+void InputManager::deliver(const InputRecord& input) const
+{
+    switch (input.kind)
+    {
+        case InputKind::KEY_PRESS:
+        case InputKind::KEY_RELEASE:
+        {
+            EventKeyboard event;
+            event.setKeyboardAction(input.kind == InputKind::KEY_PRESS ? KEY_PRESSED : KEY_RELEASED);
+            event.setKey(input.key);
+            onEvent(&event);
+            break;
+        }
+        case InputKind::MOUSE_MOVE:
+        case InputKind::MOUSE_CLICK:
+        {
+            EventMouse event;
+            event.setMouseAction(input.kind == InputKind::MOUSE_MOVE ? MOVED : CLICKED);
+            event.setMousePosition(input.position);
+            if (input.kind == InputKind::MOUSE_CLICK)
+            {
+                event.setMouseButton(input.button);
+            }
+            onEvent(&event);
+            break;
+        }
+        // The window's own business: the game is not told.
+        case InputKind::FOCUS_LOST:
+        case InputKind::FOCUS_GAINED:
+        case InputKind::RESIZE:
+        case InputKind::CLOSE:
+            break;
+    }
 }
 
 } // namespace ostrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InputRecord.h"
 #include "Keyboard.h"
 #include "Manager.h"
 #include "Mouse.h"
@@ -11,6 +12,8 @@
 
 namespace ostrel
 {
+
+class InputFilter;
 
 Keyboard::Key convertSfKeyboardKeyToOstrel(sf::Keyboard::Key key);
 Mouse::Button convertSfMouseButtonToOstrel(sf::Mouse::Button button);
@@ -32,11 +35,24 @@ public:
 
     // Polls every pending window event and delivers each as it is read. Key presses and
     // releases, mouse moves and mouse-button presses are delivered; everything else,
-    // the window's close request included, is ignored.
+    // the window's close request included, is ignored. With a filter, the filter's frame
+    // begins first and each input goes to the game only when the filter admits it.
     void getInput() const;
+
+    // Sends one input to every object, as if just read from the window.
+    void deliver(const InputRecord& input) const;
+
+    // The filter every input passes (not owned; nullptr for none).
+    void setFilter(InputFilter* filter) { m_filter = filter; }
+    InputFilter* getFilter() const { return m_filter; }
 
 private:
     InputManager();
+
+    // Passes a live input through the filter, then delivers it when admitted.
+    void receive(const InputRecord& input) const;
+
+    InputFilter* m_filter = nullptr;
 };
 
 } // namespace ostrel
