@@ -7,6 +7,7 @@ install(TARGETS cornquota RUNTIME DESTINATION ${GAME_INSTALL_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/sprites ${CMAKE_SOURCE_DIR}/sounds ${CMAKE_SOURCE_DIR}/music
         DESTINATION ${GAME_INSTALL_DIR})
 install(FILES ${OSTREL_FONT_FILE} DESTINATION ${GAME_INSTALL_DIR} RENAME ostrel-font.ttf)
+install(FILES ${CMAKE_SOURCE_DIR}/dist/cornquota-128.png DESTINATION ${GAME_INSTALL_DIR} RENAME icon.png)
 
 # The launcher finds the data relative to itself, so an installed tree can be moved.
 file(RELATIVE_PATH RELATIVE_DATA_DIR /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${GAME_INSTALL_DIR})

@@ -2,6 +2,7 @@
 
 #include "Crow.h"
 #include "DisplayText.h"
+#include "EventClose.h"
 #include "EventKeyboard.h"
 #include "EventNewDay.h"
 #include "EventStateChange.h"
@@ -201,6 +202,11 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
     {
         step();
         return 1;
+    }
+    if (event->getType() == ostrel::CLOSE_EVENT)
+    {
+        // The window's close button quits like Q.
+        std::exit(0);
     }
     if (event->getType() != ostrel::KEYBOARD_EVENT)
     {

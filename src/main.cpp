@@ -83,12 +83,21 @@ int main(int argc, char** argv)
     }
 
     ostrel::LogManager::getInstance().setFlush(true);
+    // Set before the window opens: scripts and window lists find the game by its title.
+    ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    display.setTitle("Corn Quota");
+    const bool have_icon = display.setIcon("icon.png") == 0;
+
     ostrel::GameManager& game = ostrel::GameManager::getInstance();
     if (game.startUp() != 0)
     {
         ostrel::LogManager::getInstance().writeLog("Error starting game manager!");
         game.shutDown();
         return 1;
+    }
+    if (!have_icon)
+    {
+        ostrel::LogManager::getInstance().writeLog("Could not read the window icon \"icon.png\": playing without it.");
     }
     ostrel::LogManager::getInstance().writeLog("Corn Quota %s, seed %u", GAME_VERSION, static_cast<unsigned>(seed));
     seedRun(seed);
@@ -112,12 +121,12 @@ int main(int argc, char** argv)
         if (options.fast)
         {
             game.setFrameTime(0);
-            ostrel::DisplayManager::getInstance().setPresenting(false);
+            display.setPresenting(false);
         }
     }
 
-    // The game ends from its quit key, inside the loop, with exit(0), or here when a fast
-    // replay ends.
+    // The game ends from its quit key or the window's close button, inside the loop, with
+    // exit(0), or here when a fast replay ends.
     game.run();
     if (recorder)
     {

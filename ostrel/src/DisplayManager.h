@@ -59,6 +59,14 @@ public:
     // Draws a string along a row, justified about `world_pos`. Always 0.
     int drawString(Vector world_pos, std::string str, Justification just, Color color) const;
 
+    // The window's title: WINDOW_TITLE_DEFAULT until the game sets its own, before or after
+    // the window opens.
+    void setTitle(const std::string& title);
+    const std::string& getTitle() const { return m_title; }
+    // The window's icon, read from an image file (PNG, say) and kept for every window the
+    // display opens. -1, changing nothing, if the file cannot be read as an image.
+    int setIcon(const std::string& file);
+
     int getHorizontal() const { return m_window_horizontal_chars; }
     int getVertical() const { return m_window_vertical_chars; }
     int getHorizontalPixels() const { return m_window_horizontal_pixels; }
@@ -89,6 +97,8 @@ public:
 private:
     DisplayManager();
 
+    // Gives the open window the icon set, if any.
+    void applyIcon();
     void recordCell(Vector world_pos, char ch, Color color) const;
     // Draws the characters gathered so far into the back buffer.
     void flush() const;
@@ -99,6 +109,8 @@ private:
     int m_window_vertical_pixels;
     int m_window_horizontal_chars;
     int m_window_vertical_chars;
+    std::string m_title;
+    sf::Image m_icon;
     mutable sf::VertexArray m_vertices;
     mutable InkGrid m_ink;
     mutable std::vector<Cell> m_drawn_cells;

@@ -1,6 +1,7 @@
 #include "InputManager.h"
 
 #include "DisplayManager.h"
+#include "EventClose.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
 #include "InputFilter.h"
@@ -307,11 +308,16 @@ void InputManager::deliver(const InputRecord& input) const
             onEvent(&event);
             break;
         }
+        case InputKind::CLOSE:
+        {
+            const EventClose event;
+            onEvent(&event);
+            break;
+        }
         // The window's own business: the game is not told.
         case InputKind::FOCUS_LOST:
         case InputKind::FOCUS_GAINED:
         case InputKind::RESIZE:
-        case InputKind::CLOSE:
             break;
     }
 }

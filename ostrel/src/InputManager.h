@@ -34,9 +34,9 @@ public:
     void shutDown() override;
 
     // Polls every pending window event and delivers each as it is read. Key presses and
-    // releases, mouse moves and mouse-button presses are delivered; everything else,
-    // the window's close request included, is ignored. With a filter, the filter's frame
-    // begins first and each input goes to the game only when the filter admits it.
+    // releases, mouse moves, mouse-button presses and the window's close request (as an
+    // EventClose) are delivered; everything else is ignored. With a filter, the filter's
+    // frame begins first and each input goes to the game only when the filter admits it.
     void getInput() const;
 
     // Sends one input to every object, as if just read from the window.

@@ -1,5 +1,6 @@
 #include "GameProcess.h"
 #include "TestDir.h"
+#include "WindowManagerProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +119,25 @@ TEST(GameBinary, StartsADaySowsAPlotAndQuits)
 }
 
 // Where the log cannot be created the game stops at once with status 1.
+// The window is found by the game's title; its close button ends the game like Q.
+TEST(GameBinary, TheCloseButtonEndsTheGameWithStatusZero)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::GAME_DATA);
+    GameProcess game;
+    ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
+    ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
+    const IconSize icon = iconSize(game.window());
+    EXPECT_EQ(icon.width, 128) << "the game's icon";
+    EXPECT_EQ(icon.height, 128);
+
+    ASSERT_TRUE(sendCloseRequest(game.window()));
+    EXPECT_EQ(game.waitForExit(), 0) << dir.read("stderr.txt");
+}
+
 TEST(GameBinary, ExitsWithStatusOneWhenTheLogCannotBeCreated)
 {
     TestDir dir(TestDir::GAME_DATA);

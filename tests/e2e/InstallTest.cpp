@@ -38,6 +38,7 @@ TEST(Install, TheLauncherStartsTheGameFromAnotherFolder)
     ASSERT_TRUE(install(prefix)) << dir.read("install.txt");
     EXPECT_TRUE(fs::exists(prefix / "share/cornquota/cornquota"));
     EXPECT_TRUE(fs::exists(prefix / "share/cornquota/ostrel-font.ttf"));
+    EXPECT_TRUE(fs::exists(prefix / "share/cornquota/icon.png"));
     EXPECT_TRUE(fs::exists(prefix / "share/cornquota/sprites/text/title.txt"));
     EXPECT_TRUE(fs::exists(prefix / "share/cornquota/music/pumpkin_lounge.mp3"));
     EXPECT_TRUE(fs::exists(prefix / "share/icons/hicolor/scalable/apps/cornquota.svg"));

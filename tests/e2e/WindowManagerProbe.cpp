@@ -1,0 +1,77 @@
+#include "WindowManagerProbe.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace
+{
+
+struct DisplayCloser
+{
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+using DisplayHandle = std::unique_ptr<Display, DisplayCloser>;
+
+// The window id as a number; false if it is not one.
+bool windowId(const std::string& window, Window& id)
+{
+    char* end = nullptr;
+    id = std::strtoul(window.c_str(), &end, 10);
+    return !window.empty() && *end == '\0';
+}
+
+} // namespace
+
+bool sendCloseRequest(const std::string& window)
+{
+    Window id = 0;
+    const DisplayHandle display(XOpenDisplay(nullptr));
+    if (!windowId(window, id) || !display)
+    {
+        return false;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = id;
+    event.xclient.message_type = XInternAtom(display.get(), "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display.get(), "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const Status sent = XSendEvent(display.get(), id, False, NoEventMask, &event);
+    XFlush(display.get());
+    return sent != 0;
+}
+
+IconSize iconSize(const std::string& window)
+{
+    IconSize size;
+    Window id = 0;
+    const DisplayHandle display(XOpenDisplay(nullptr));
+    if (!windowId(window, id) || !display)
+    {
+        return size;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const Atom icon = XInternAtom(display.get(), "_NET_WM_ICON", False);
+    // The first two of the property's longs: the first icon's width and height.
+    if (XGetWindowProperty(display.get(), id, icon, 0, 2, False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
+            Success &&
+        data && format == 32 && count == 2)
+    {
+        const auto* values = reinterpret_cast<const long*>(data);
+        size.width = values[0];
+        size.height = values[1];
+    }
+    if (data)
+    {
+        XFree(data);
+    }
+    return size;
+}
