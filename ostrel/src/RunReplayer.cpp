@@ -69,6 +69,7 @@ bool RunReplayer::compare(const RecordingEntry& entry)
     if (differences.empty())
     {
         ++m_matched;
+        LogManager::getInstance().writeLog("Replay: checkpoint %d matched (step %d)", m_matched, entry.step);
         return true;
     }
     m_mismatch = true;
