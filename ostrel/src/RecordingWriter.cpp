@@ -1,8 +1,11 @@
 #include "RecordingWriter.h"
 
+#include "LogManager.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <iostream>
 
 namespace ostrel
 {
@@ -27,6 +30,7 @@ std::string formatPosition(Vector position)
 
 bool RecordingWriter::open(const std::string& path)
 {
+    m_path = path;
     m_file.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!m_file.is_open())
     {
@@ -100,6 +104,14 @@ void RecordingWriter::writeLine(const std::string& line)
     }
     m_file << line << '\n';
     m_file.flush();
+    if (!m_file.good() && !m_failed)
+    {
+        m_failed = true;
+        const std::string message =
+            "Recording: cannot write to '" + m_path + "': " + std::strerror(errno) + "; the recording ends here";
+        LogManager::getInstance().writeLog("%s", message.c_str());
+        std::cerr << message << std::endl;
+    }
 }
 
 } // namespace ostrel

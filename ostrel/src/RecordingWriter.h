@@ -17,6 +17,9 @@ public:
     bool open(const std::string& path);
     bool isOpen() const { return m_file.is_open(); }
     const std::string& error() const { return m_error; }
+    // Whether a line could not be written (a full disk, say); reported once, in the log and
+    // on stderr, when it happens.
+    bool failed() const { return m_failed; }
 
     void writeHeader(const RecordingHeader& header);
     void writeInput(int step, const InputRecord& input);
@@ -31,6 +34,8 @@ private:
 
     std::ofstream m_file;
     std::string m_error;
+    std::string m_path;
+    bool m_failed = false;
 };
 
 } // namespace ostrel

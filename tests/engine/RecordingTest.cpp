@@ -127,7 +127,7 @@ TEST(Recording, BadRecordingsNameTheFileTheLineAndTheFault)
     }
 }
 
-TEST(Recording, AnotherVersionOfTheGameIsAWarningAndAMissingFileAnError)
+TEST(Recording, AnotherVersionOfTheGameIsAWarningAMissingFileAnErrorAndAFullDiskNoticed)
 {
     const RecordingReadResult other = read("ostrel-recording 1\ngame quest 0.9\nseed 1\n1 close\n");
     ASSERT_TRUE(other.ok()) << other.error;
@@ -139,6 +139,12 @@ TEST(Recording, AnotherVersionOfTheGameIsAWarningAndAMissingFileAnError)
     EXPECT_TRUE(read(HEADER + "1 close\r\n").ok()) << "a recording edited on another system still reads";
 
     testing_support::TestDir dir(testing_support::TestDir::EMPTY);
+    RecordingWriter full;
+    ASSERT_TRUE(full.open("/dev/full"));
+    EXPECT_FALSE(full.failed());
+    full.writeInput(1, input(InputKind::CLOSE));
+    EXPECT_TRUE(full.failed()) << "a full disk is noticed";
+
     EXPECT_EQ(readRecordingFile("absent.txt", "quest", "1.0").error,
               "absent.txt: cannot open: No such file or directory");
 }
