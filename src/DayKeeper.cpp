@@ -1,6 +1,7 @@
 #include "DayKeeper.h"
 
 #include "Crow.h"
+#include "DisplayManager.h"
 #include "DisplayText.h"
 #include "EventClose.h"
 #include "EventKeyboard.h"
@@ -216,6 +217,12 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
     if (keyboard->getKey() == ostrel::Keyboard::Q)
     {
         std::exit(0);
+    }
+    if (keyboard->getKeyboardAction() == ostrel::KEY_PRESSED && keyboard->getKey() == ostrel::Keyboard::F11)
+    {
+        ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+        display.setFullscreen(!display.isFullscreen());
+        return 1;
     }
     if (keyboard->getKeyboardAction() != ostrel::KEY_PRESSED || keyboard->getKey() != ostrel::Keyboard::SPACE)
     {

@@ -34,23 +34,21 @@ InputRecord sizeInput(int width, int height)
 
 InputRecord keyInput(InputKind kind, sf::Keyboard::Key code)
 {
-    InputRecord input;
-    input.kind = kind;
+    InputRecord input = plainInput(kind);
     input.key = convertSfKeyboardKeyToOstrel(code);
     return input;
 }
 
-InputRecord mouseInput(InputKind kind, const sf::RenderWindow& window, int x, int y)
+InputRecord mouseInput(InputKind kind, int x, int y)
 {
-    InputRecord input;
-    input.kind = kind;
-    input.position = windowPixelsToSpaces(window, x, y);
+    InputRecord input = plainInput(kind);
+    input.position = windowPixelsToSpaces(x, y);
     return input;
 }
 
-InputRecord clickInput(const sf::RenderWindow& window, int x, int y, sf::Mouse::Button button)
+InputRecord clickInput(int x, int y, sf::Mouse::Button button)
 {
-    InputRecord input = mouseInput(InputKind::MOUSE_CLICK, window, x, y);
+    InputRecord input = mouseInput(InputKind::MOUSE_CLICK, x, y);
     input.button = convertSfMouseButtonToOstrel(button);
     return input;
 }
@@ -143,10 +141,16 @@ Mouse::Button convertSfMouseButtonToOstrel(sf::Mouse::Button button)
     }
 }
 
-Vector windowPixelsToSpaces(const sf::RenderWindow& window, int x, int y)
+Vector windowPixelsToSpaces(int x, int y)
 {
-    const sf::Vector2f coords = window.mapPixelToCoords(sf::Vector2i(x, y));
-    return pixelsToSpaces(Vector(coords.x, coords.y));
+    const DisplayManager& display = DisplayManager::getInstance();
+    // In doubles and by whole factors, so that a pixel on a cell's edge at 1x or 2x maps
+    // exactly onto the edge, never a rounding error to one side of it.
+    const double scale = display.getScale();
+    const double picture_x = (x - static_cast<double>(display.getOffset().x)) / scale;
+    const double picture_y = (y - static_cast<double>(display.getOffset().y)) / scale;
+    return Vector(static_cast<float>(picture_x * display.getHorizontal() / display.getHorizontalPixels()),
+                  static_cast<float>(picture_y * display.getVertical() / display.getVerticalPixels()));
 }
 
 InputManager::InputManager()
@@ -164,42 +168,42 @@ InputManager& InputManager::getInstance()
 
 int InputManager::startUp()
 {
-    const DisplayManager& display = DisplayManager::getInstance();
+    DisplayManager& display = DisplayManager::getInstance();
     if (!display.isStarted())
     {
         return -1;
     }
-    display.getWindow()->setKeyRepeatEnabled(false);
+    display.setKeyRepeatEnabled(false);
     return Manager::startUp();
 }
 
 void InputManager::shutDown()
 {
-    const DisplayManager& display = DisplayManager::getInstance();
+    DisplayManager& display = DisplayManager::getInstance();
     if (!display.isStarted() || !isStarted())
     {
         return;
     }
-    display.getWindow()->setKeyRepeatEnabled(true);
+    display.setKeyRepeatEnabled(true);
     Manager::shutDown();
 }
 
 void InputManager::getInput() const
 {
-    const DisplayManager& display = DisplayManager::getInstance();
+    DisplayManager& display = DisplayManager::getInstance();
     if (!display.isStarted() || !isStarted())
     {
         return;
     }
-    sf::RenderWindow& window = *display.getWindow();
     if (m_filter != nullptr)
     {
         m_filter->beginFrame();
     }
 
-    // Each event is delivered to every object before the next one is read.
+    // Each event is delivered to every object before the next one is read, from the window
+    // open at the time: a handler may have replaced it.
 #if SFML_VERSION_MAJOR >= 3
-    while (const std::optional<sf::Event> event = window.pollEvent())
+    while (const std::optional<sf::Event> event = display.getWindow()->pollEvent())
     {
         if (const auto* pressed = event->getIf<sf::Event::KeyPressed>())
         {
@@ -211,14 +215,19 @@ void InputManager::getInput() const
         }
         else if (const auto* moved = event->getIf<sf::Event::MouseMoved>())
         {
-            receive(mouseInput(InputKind::MOUSE_MOVE, window, moved->position.x, moved->position.y));
+            receive(mouseInput(InputKind::MOUSE_MOVE, moved->position.x, moved->position.y));
         }
         else if (const auto* clicked = event->getIf<sf::Event::MouseButtonPressed>())
         {
-            receive(clickInput(window, clicked->position.x, clicked->position.y, clicked->button));
+            receive(clickInput(clicked->position.x, clicked->position.y, clicked->button));
+        }
+        else if (event->is<sf::Event::Closed>())
+        {
+            receive(plainInput(InputKind::CLOSE));
         }
         else if (const auto* resized = event->getIf<sf::Event::Resized>())
         {
+            display.refreshLayout();
             receive(sizeInput(static_cast<int>(resized->size.x), static_cast<int>(resized->size.y)));
         }
         else if (event->is<sf::Event::FocusLost>())
@@ -229,14 +238,10 @@ void InputManager::getInput() const
         {
             receive(plainInput(InputKind::FOCUS_GAINED));
         }
-        else if (event->is<sf::Event::Closed>())
-        {
-            receive(plainInput(InputKind::CLOSE));
-        }
     }
 #else
     sf::Event event;
-    while (window.pollEvent(event))
+    while (display.getWindow()->pollEvent(event))
     {
         if (event.type == sf::Event::KeyPressed)
         {
@@ -248,14 +253,19 @@ void InputManager::getInput() const
         }
         else if (event.type == sf::Event::MouseMoved)
         {
-            receive(mouseInput(InputKind::MOUSE_MOVE, window, event.mouseMove.x, event.mouseMove.y));
+            receive(mouseInput(InputKind::MOUSE_MOVE, event.mouseMove.x, event.mouseMove.y));
         }
         else if (event.type == sf::Event::MouseButtonPressed)
         {
-            receive(clickInput(window, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button));
+            receive(clickInput(event.mouseButton.x, event.mouseButton.y, event.mouseButton.button));
+        }
+        else if (event.type == sf::Event::Closed)
+        {
+            receive(plainInput(InputKind::CLOSE));
         }
         else if (event.type == sf::Event::Resized)
         {
+            display.refreshLayout();
             receive(sizeInput(static_cast<int>(event.size.width), static_cast<int>(event.size.height)));
         }
         else if (event.type == sf::Event::LostFocus)
@@ -265,10 +275,6 @@ void InputManager::getInput() const
         else if (event.type == sf::Event::GainedFocus)
         {
             receive(plainInput(InputKind::FOCUS_GAINED));
-        }
-        else if (event.type == sf::Event::Closed)
-        {
-            receive(plainInput(InputKind::CLOSE));
         }
     }
 #endif

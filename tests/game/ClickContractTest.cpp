@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -34,8 +35,16 @@ struct WindowCase
     int top;
 };
 
+void PrintTo(const WindowCase& w, std::ostream* os)
+{
+    *os << w.width << "x" << w.height;
+}
+
 const WindowCase WINDOWS[] = {
     {1024, 768, 1, 0, 0},
+    {2048, 1536, 2, 0, 0},
+    {1600, 768, 1, 288, 0},
+    {2048, 1700, 2, 0, 82},
 };
 
 // The window pixels of cell (col, row): the picture's pixels [12.8 col, 12.8 col + 12.8) x
@@ -95,14 +104,13 @@ protected:
     void expectCorners(int col, int row, const std::function<bool()>& hit, bool expected, const std::string& what)
     {
         const WindowCase& w = GetParam();
-        const sf::RenderWindow& window = *DisplayManager::getInstance().getWindow();
         const PixelSpan xs = columnPixels(w, col);
         const PixelSpan ys = rowPixels(w, row);
         for (int x : {xs.first, xs.last})
         {
             for (int y : {ys.first, ys.last})
             {
-                move(windowPixelsToSpaces(window, x, y));
+                move(windowPixelsToSpaces(x, y));
                 EXPECT_EQ(hit(), expected) << what << ": pixel (" << x << ", " << y << ") of cell (" << col << ", "
                                            << row << ") in a " << w.width << "x" << w.height << " window";
             }
@@ -145,11 +153,10 @@ TEST_P(ClickContract, APlotIsHitInTheCellsItIsDrawnIn)
 
     // The click the player saw go wrong: the "+" in the row below the plot, then on its edge.
     const WindowCase& w = GetParam();
-    const sf::RenderWindow& window = *DisplayManager::getInstance().getWindow();
     const PixelSpan below = rowPixels(w, 8);
-    click(windowPixelsToSpaces(window, columnPixels(w, 4).first, below.first));
+    click(windowPixelsToSpaces(columnPixels(w, 4).first, below.first));
     EXPECT_EQ(plot->getStage(), 0) << "a click below the plot sowed it";
-    click(windowPixelsToSpaces(window, columnPixels(w, 4).first, below.first - 1));
+    click(windowPixelsToSpaces(columnPixels(w, 4).first, below.first - 1));
     EXPECT_EQ(plot->getStage(), 1);
 }
 

@@ -123,6 +123,7 @@ bool GameHarness::resizeWindow(unsigned width, unsigned height)
         ostrel::InputManager::getInstance().getInput();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    ostrel::DisplayManager::getInstance().refreshLayout();
     return window.getSize() == size;
 }
 

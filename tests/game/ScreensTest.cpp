@@ -65,6 +65,28 @@ TEST_F(Screens, TheTitleShowsWithoutTheHudWhichComesWithTheRun)
     EXPECT_EQ(row(1).find("Day 2"), 6u);
 }
 
+TEST_F(Screens, TheHudSaysWhatIsHeldInWords)
+{
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "nothing held";
+    broadcastModifier(WATERING_CAN);
+    frame();
+    EXPECT_NE(row(22).find("Holding a watering can: click a plot to water it."), std::string::npos) << screen();
+    broadcastModifier(FERTILIZER);
+    frame();
+    EXPECT_NE(row(22).find("Holding fertilizer: click a plot to fertilize it."), std::string::npos);
+    broadcastModifier(NONE);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "spent";
+    broadcastModifier(WATERING_CAN);
+    const EventNewDay day(2);
+    WorldManager::getInstance().onEvent(&day);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "a new day drops what was held";
+}
+
 TEST_F(Screens, ReticleFollowsMovesButNotClicks)
 {
     Reticle* reticle = new Reticle;
@@ -189,5 +211,6 @@ TEST_F(Screens, StartObjectsHearEveryEventInTheGamesOrder)
     {
         types.push_back(all[i]->getType());
     }
-    EXPECT_EQ(types, (std::vector<std::string>{"Object", "Reticle", "DayKeeper", "TimeText", "MoneyText", "DayText"}));
+    EXPECT_EQ(types, (std::vector<std::string>{"Object", "Reticle", "DayKeeper", "TimeText", "MoneyText", "DayText",
+                                               "HeldText"}));
 }
