@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdlib>
 #include <memory>
@@ -72,6 +73,30 @@ IconSize iconSize(const std::string& window)
     if (data)
     {
         XFree(data);
+    }
+    if (size.width != 0)
+    {
+        return size;
+    }
+    // Without _NET_WM_ICON (SFML 3 sets only this), the size of the WM_HINTS icon pixmap.
+    if (XWMHints* hints = XGetWMHints(display.get(), id))
+    {
+        if ((hints->flags & IconPixmapHint) != 0)
+        {
+            Window root = 0;
+            int x = 0;
+            int y = 0;
+            unsigned width = 0;
+            unsigned height = 0;
+            unsigned border = 0;
+            unsigned depth = 0;
+            if (XGetGeometry(display.get(), hints->icon_pixmap, &root, &x, &y, &width, &height, &border, &depth))
+            {
+                size.width = width;
+                size.height = height;
+            }
+        }
+        XFree(hints);
     }
     return size;
 }

@@ -10,7 +10,8 @@
 // display cannot be opened or the id cannot be read.
 bool sendCloseRequest(const std::string& window);
 
-// The width and height of the first icon in the window's _NET_WM_ICON, or 0 x 0 without one.
+// The width and height of the window's icon: the first in its _NET_WM_ICON, else its WM_HINTS
+// icon pixmap; 0 x 0 without one.
 struct IconSize
 {
     long width = 0;
