@@ -16,14 +16,22 @@ using testing_support::TestDir;
 namespace
 {
 
-// Runs the game with the arguments, its output in out.txt and err.txt; its exit status, or
-// -1. Without `display`, the game has no X display to open a window on.
-int runGame(const std::string& arguments, bool display = false)
+// Runs the game without an X display, with the arguments, its output in out.txt and
+// err.txt; its exit status, or -1.
+int runGame(const std::string& arguments)
 {
-    const std::string command = std::string(display ? "" : "env -u DISPLAY ") + CORNQUOTA_BINARY + " " + arguments +
-                                " >out.txt 2>err.txt </dev/null";
+    const std::string command =
+        std::string("env -u DISPLAY ") + CORNQUOTA_BINARY + " " + arguments + " >out.txt 2>err.txt </dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Replays the recording with --fast in a window; the exit status, or -1. Its stderr lands
+// in stderr.txt.
+int replayFast(const std::string& recording)
+{
+    GameProcess game;
+    return game.start({CORNQUOTA_BINARY, "--replay", recording, "--fast"}) ? game.waitForExit() : -1;
 }
 
 // Waits up to thirty seconds for the file to hold the text.
@@ -102,7 +110,7 @@ TEST(RecordAndReplay, ARecordedRunReplaysExactly)
     ASSERT_NE(run.find(" mouse click LEFT "), std::string::npos) << run;
     ASSERT_NE(run.find(" key press Q\n"), std::string::npos) << "Q is the last input, after the last checkpoint";
 
-    EXPECT_EQ(runGame("--replay run.txt --fast", true), 0) << dir.read("err.txt");
+    EXPECT_EQ(replayFast("run.txt"), 0) << dir.read("stderr.txt");
 
     {
         // Played in the window, stretched to another size: the same run.
@@ -122,9 +130,9 @@ TEST(RecordAndReplay, ARecordedRunReplaysExactly)
     std::string changed = run;
     changed.insert(at, "9");
     dir.write("changed.txt", changed);
-    EXPECT_EQ(runGame("--replay changed.txt --fast", true), 1);
+    EXPECT_EQ(replayFast("changed.txt"), 1);
     const std::string line = std::to_string(std::count(run.begin(), run.begin() + static_cast<long>(at), '\n') + 1);
     const std::string message = "changed.txt:" + line + ": the replay left the recorded run at step 300: money " +
                                 money + " (recorded 9" + money + ")\n";
-    EXPECT_NE(dir.read("err.txt").find(message), std::string::npos) << dir.read("err.txt");
+    EXPECT_NE(dir.read("stderr.txt").find(message), std::string::npos) << dir.read("stderr.txt");
 }
