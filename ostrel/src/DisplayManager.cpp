@@ -187,14 +187,23 @@ int DisplayManager::startUp()
 
     const sf::Vector2u picture(static_cast<unsigned>(m_window_horizontal_pixels),
                                static_cast<unsigned>(m_window_vertical_pixels));
-    const sf::Vector2u screen = screenSize();
+    // The window opens first and then takes the size that fits the screen: reading the
+    // screen's size with no window open would close the last connection to the display
+    // server, which a server may answer by resetting itself.
     m_fullscreen = false;
+    openWindow(picture);
+    const sf::Vector2u screen = screenSize();
     m_windowed_size = fittedWindowSize(screen, picture);
     if (m_windowed_size.x == 0 || m_windowed_size.y == 0)
     {
         m_windowed_size = picture;
     }
-    openWindow(m_windowed_size);
+    if (m_windowed_size != picture)
+    {
+        m_window->setSize(m_windowed_size);
+        centreWindow();
+        refreshLayout();
+    }
 
 #if SFML_VERSION_MAJOR >= 3
     const bool font_loaded = m_font.openFromFile(std::filesystem::path(FONT_FILE_DEFAULT));
@@ -226,8 +235,19 @@ void DisplayManager::openWindow(sf::Vector2u size)
     m_window->setVerticalSyncEnabled(true);
     m_window->setKeyRepeatEnabled(m_key_repeat);
     applyIcon();
+    if (!m_fullscreen)
+    {
+        centreWindow();
+    }
     m_layout_size = sf::Vector2u();
     refreshLayout();
+}
+
+void DisplayManager::centreWindow()
+{
+    const sf::Vector2i screen(screenSize());
+    const sf::Vector2i size(m_window->getSize());
+    m_window->setPosition(sf::Vector2i((screen.x - size.x) / 2, (screen.y - size.y) / 2));
 }
 
 void DisplayManager::setFullscreen(bool fullscreen)

@@ -123,6 +123,8 @@ private:
 
     // Opens a window (full screen or at `size`) with everything the display keeps for it.
     void openWindow(sf::Vector2u size);
+    // Puts the open window in the middle of the screen.
+    void centreWindow();
     // Gives the open window the icon set, if any.
     void applyIcon();
     void recordCell(Vector world_pos, char ch, Color color) const;
