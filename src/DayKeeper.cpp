@@ -1,5 +1,6 @@
 #include "DayKeeper.h"
 
+#include "BestRuns.h"
 #include "Crow.h"
 #include "DisplayManager.h"
 #include "DisplayText.h"
@@ -63,11 +64,27 @@ DisplayText* makeShopText(const std::string& text, ostrel::Vector position)
 
 } // namespace
 
-bool runInProgress()
+namespace
+{
+
+const DayKeeper* findDayKeeper()
 {
     const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
-    const auto* keeper = keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+    return keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+}
+
+} // namespace
+
+bool runInProgress()
+{
+    const DayKeeper* keeper = findDayKeeper();
     return keeper && keeper->isGameRunning();
+}
+
+bool dayInProgress()
+{
+    const DayKeeper* keeper = findDayKeeper();
+    return keeper && keeper->isDayActive();
 }
 
 DayKeeper::DayKeeper() : m_day(0), m_ticks_left(0), m_day_active(false), m_game_running(false)
@@ -188,8 +205,23 @@ void DayKeeper::startRun()
     startDay();
 }
 
+void DayKeeper::recordRun() const
+{
+    if (m_game_running)
+    {
+        BestRuns::getInstance().record({todaysDate(), m_day, MoneyManager::getInstance().getCumulativeMoney()});
+    }
+}
+
+void DayKeeper::quit()
+{
+    recordRun();
+    std::exit(0);
+}
+
 void DayKeeper::endRun()
 {
+    recordRun();
     playSound("game_over");
     // Read before reset() clears the run's money.
     new GameOverScreen(RunSummary{m_day, MoneyManager::getInstance().getCumulativeMoney()});
@@ -207,7 +239,7 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
     if (event->getType() == ostrel::CLOSE_EVENT)
     {
         // The window's close button quits like Q.
-        std::exit(0);
+        quit();
     }
     if (event->getType() != ostrel::KEYBOARD_EVENT)
     {
@@ -216,7 +248,7 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
     const auto* keyboard = dynamic_cast<const ostrel::EventKeyboard*>(event);
     if (keyboard->getKey() == ostrel::Keyboard::Q)
     {
-        std::exit(0);
+        quit();
     }
     if (keyboard->getKeyboardAction() == ostrel::KEY_PRESSED && keyboard->getKey() == ostrel::Keyboard::F11)
     {

@@ -9,6 +9,8 @@ const int yPos[3] = {10, 10, 13};
 // Whether a run goes on (on the farm or in the shop): false on the title and game-over
 // screens, and without a day keeper.
 bool runInProgress();
+// Whether a day on the farm goes on: false on the title, game-over and shop screens.
+bool dayInProgress();
 
 // Runs the game: SPACE on the title screen starts a run; each farm day lasts 1800 steps;
 // a day that ends with the quota met opens the shop, where SPACE starts the next day; a
@@ -32,6 +34,8 @@ public:
     void swapToFarm();
     // Counts the day down; at its end, judges the quota.
     void step();
+    // Ends the game at once, as Q does: a run in progress is recorded first.
+    void quit();
 
     int eventHandler(const ostrel::Event* event) override;
     // Draws nothing.
@@ -40,6 +44,8 @@ public:
 private:
     void startRun();
     void endRun();
+    // Keeps the run in progress among the best runs, if it makes them.
+    void recordRun() const;
 
     int m_day;
     int m_ticks_left;

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-DisplayText::DisplayText() : m_border(false)
+DisplayText::DisplayText() : m_border(false), m_color(ostrel::WHITE)
 {
     setType("DisplayText");
     setSolidness(ostrel::SPECTRAL);
@@ -35,5 +35,5 @@ int DisplayText::draw()
         display.drawString(ostrel::Vector(position.getX(), position.getY() + 1), dashes, ostrel::CENTER_JUSTIFIED,
                            ostrel::WHITE);
     }
-    return display.drawString(position, m_text, ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
+    return display.drawString(position, m_text, ostrel::CENTER_JUSTIFIED, m_color);
 }

@@ -1,6 +1,7 @@
 #include "FarmObject.h"
 
 #include "EventStateChange.h"
+#include "GameManager.h"
 
 FarmObject::FarmObject() : m_active(true) {}
 
@@ -12,6 +13,11 @@ int FarmObject::eventHandler(const ostrel::Event* event)
         return 1;
     }
     return 0;
+}
+
+bool FarmObject::takesClicks()
+{
+    return !ostrel::GameManager::getInstance().isPaused();
 }
 
 int FarmObject::draw()

@@ -15,6 +15,8 @@ public:
     int draw() override;
 
     bool getActive() const { return m_active; }
+    // False while the game is paused: the farm then takes no clicks.
+    static bool takesClicks();
 
 private:
     bool m_active;

@@ -3,11 +3,15 @@
 #include "PictureScreen.h"
 #include "RunSummary.h"
 
+#include <string>
+
 // The screen a lost run ends on: the game-over picture with the day reached and the money
-// earned over the run. It stays until SPACE starts the next run, or Q quits.
+// earned over the run, and how that compares with the best runs. It stays until SPACE
+// starts the next run, or Q quits.
 class GameOverScreen : public PictureScreen
 {
 public:
+    // Compares with the run the best runs recorded last: the day keeper records first.
     explicit GameOverScreen(RunSummary summary);
 
     int draw() override;
@@ -16,4 +20,5 @@ public:
 
 private:
     RunSummary m_summary;
+    std::string m_against_best;
 };

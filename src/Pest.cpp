@@ -87,7 +87,7 @@ int Pest::eventHandler(const ostrel::Event* event)
     {
         const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
         m_hovered = ostrel::boxCoversCell(ostrel::getDrawnBox(this), mouse->getMousePosition());
-        if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered && m_hurt_countdown == 0)
+        if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered && m_hurt_countdown == 0 && takesClicks())
         {
             takeDamage();
         }

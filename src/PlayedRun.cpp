@@ -2,6 +2,7 @@
 
 #include "DayKeeper.h"
 #include "MoneyManager.h"
+#include "Settings.h"
 #include "UpgradeManager.h"
 #include "WorldManager.h"
 
@@ -23,6 +24,22 @@ ostrel::RecordingValues runFingerprint()
     return {{"day", std::to_string(keeper ? keeper->getDay() : 0)},
             {"money", std::to_string(money.getMoney())},
             {"quota", std::to_string(money.getQuota())}};
+}
+
+ostrel::RecordingValues drawnSettings()
+{
+    return {{"mute", Settings::getInstance().isMuted() ? "on" : "off"}};
+}
+
+void applyDrawnSettings(const ostrel::RecordingValues& settings)
+{
+    for (const auto& setting : settings)
+    {
+        if (setting.first == "mute")
+        {
+            Settings::getInstance().setMuted(setting.second == "on");
+        }
+    }
 }
 
 bool endsGame(const ostrel::InputRecord& input)

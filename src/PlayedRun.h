@@ -16,5 +16,10 @@ void seedRun(std::uint32_t seed);
 // What the player sees of the run beside the screen: the day, the money and the quota.
 ostrel::RecordingValues runFingerprint();
 
+// The settings that change what is drawn, as a recording's header keeps them (mute).
+ostrel::RecordingValues drawnSettings();
+// Takes on a recording's settings for this launch only; unknown ones are ignored.
+void applyDrawnSettings(const ostrel::RecordingValues& settings);
+
 // Whether the input ends the game (Q, or the window's close button).
 bool endsGame(const ostrel::InputRecord& input);

@@ -171,7 +171,7 @@ int Plot::eventHandler(const ostrel::Event* event)
     {
         const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
         m_hovered = ostrel::boxCoversCell(ostrel::getDrawnBox(this), mouse->getMousePosition());
-        if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered)
+        if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered && takesClicks())
         {
             handleClick();
         }

@@ -56,7 +56,7 @@ int PlotModifier::eventHandler(const ostrel::Event* event)
     {
         const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
         m_hovered = ostrel::boxCoversCell(ostrel::getDrawnBox(this), mouse->getMousePosition());
-        if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered && !m_modifier_held)
+        if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered && !m_modifier_held && takesClicks())
         {
             pickUp();
         }

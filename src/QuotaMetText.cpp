@@ -8,8 +8,9 @@ QuotaMetText::QuotaMetText() : m_steps_left(60)
 {
     setSprite("text_passed");
     const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
-    setPosition(ostrel::Vector(static_cast<float>(display.getHorizontal() / 2.0),
-                               static_cast<float>(display.getVertical() / 2.0)));
+    // At the bottom, clear of the shop's cards and prices, centred under them as the shop's
+    // captions are (column 50).
+    setPosition(ostrel::Vector(50.0f, static_cast<float>(display.getVertical() - 4)));
     setSolidness(ostrel::SPECTRAL);
     setAltitude(3);
 }

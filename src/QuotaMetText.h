@@ -2,7 +2,8 @@
 
 #include "Object.h"
 
-// The "quota met" banner in the middle of the screen; it removes itself after 60 steps.
+// The "quota met" banner at the bottom of the screen, under the shop's cards; it removes
+// itself after 60 steps.
 class QuotaMetText : private ostrel::Object
 {
 public:

@@ -1,5 +1,6 @@
 #include "ShopDescription.h"
 
+#include "DisplayManager.h"
 #include "EventDescription.h"
 
 ShopDescription::ShopDescription()
@@ -11,8 +12,18 @@ int ShopDescription::eventHandler(const ostrel::Event* event)
 {
     if (event->getType() == DESCRIPTION_EVENT)
     {
-        setText(dynamic_cast<const EventDescription*>(event)->getDescription());
+        const auto* description = dynamic_cast<const EventDescription*>(event);
+        setText(description->getDescription());
+        m_warning = description->getWarning();
         return 1;
     }
     return 0;
+}
+
+int ShopDescription::draw()
+{
+    const ostrel::Vector position = getPosition();
+    ostrel::DisplayManager::getInstance().drawString(ostrel::Vector(position.getX(), position.getY() + 1), m_warning,
+                                                     ostrel::CENTER_JUSTIFIED, ostrel::RED);
+    return DisplayText::draw();
 }

@@ -2,7 +2,8 @@
 
 #include "DisplayText.h"
 
-// The shop's description line: shows the description of the card under the mouse.
+// The shop's description line: shows the description of the card under the mouse, and any
+// warning about buying it in red on the line below.
 class ShopDescription : public DisplayText
 {
 public:
@@ -10,4 +11,10 @@ public:
 
     // Takes "description_event".
     int eventHandler(const ostrel::Event* event) override;
+    int draw() override;
+
+    std::string getWarning() const { return m_warning; }
+
+private:
+    std::string m_warning;
 };

@@ -5,6 +5,7 @@
 #include "EventMouse.h"
 #include "EventStep.h"
 #include "LogManager.h"
+#include "MoneyManager.h"
 #include "Sounds.h"
 #include "UpgradeManager.h"
 #include "WorldManager.h"
@@ -65,8 +66,20 @@ int ShopDisplay::eventHandler(const ostrel::Event* event)
 void ShopDisplay::updateHover(bool hovered)
 {
     m_hovered = hovered;
-    EventDescription description(hovered ? m_upgrade.m_description : "");
+    EventDescription description(hovered ? m_upgrade.m_description : "", hovered ? quotaWarning() : "");
     ostrel::WorldManager::getInstance().onEvent(&description);
+}
+
+std::string ShopDisplay::quotaWarning() const
+{
+    const MoneyManager& money = MoneyManager::getInstance();
+    const int left = money.getMoney() - m_price;
+    if (m_purchased || left < 0 || left >= money.getQuota())
+    {
+        return "";
+    }
+    return "Buying this leaves $" + std::to_string(left) + ", less than the next quota of $" +
+           std::to_string(money.getQuota()) + ".";
 }
 
 bool ShopDisplay::covers(ostrel::Vector position) const
@@ -88,8 +101,18 @@ void ShopDisplay::tryPurchase()
     {
         return;
     }
+    const bool affordable = MoneyManager::getInstance().canAfford(m_price);
     m_purchased = UpgradeManager::getInstance().attemptPurchaseUpgrade(m_upgrade.m_name);
     playSound(m_purchased ? "shop_success" : "shop_fail");
+    if (m_purchased && m_hovered)
+    {
+        updateHover(true);
+    }
+    if (!affordable)
+    {
+        EventDescription description("Not enough money");
+        ostrel::WorldManager::getInstance().onEvent(&description);
+    }
 }
 
 int ShopDisplay::draw()
@@ -100,7 +123,8 @@ int ShopDisplay::draw()
     const ostrel::Vector position = getPosition();
     display.drawString(ostrel::Vector(position.getX(), position.getY() - 4), m_upgrade.m_name, ostrel::CENTER_JUSTIFIED,
                        ostrel::WHITE);
+    const bool affordable = m_purchased || MoneyManager::getInstance().canAfford(m_price);
     display.drawString(ostrel::Vector(position.getX(), position.getY() + 3), priceText(), ostrel::CENTER_JUSTIFIED,
-                       ostrel::WHITE);
+                       affordable ? ostrel::WHITE : ostrel::RED);
     return 0;
 }

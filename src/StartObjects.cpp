@@ -4,6 +4,8 @@
 #include "DayText.h"
 #include "HeldText.h"
 #include "MoneyText.h"
+#include "MuteMark.h"
+#include "PauseBox.h"
 #include "Reticle.h"
 #include "TimeText.h"
 #include "TitleScreen.h"
@@ -17,4 +19,6 @@ void createStartObjects()
     new MoneyText;
     new DayText;
     new HeldText;
+    new PauseBox;
+    new MuteMark;
 }

@@ -5,6 +5,13 @@
 #include "EventStep.h"
 #include "WorldManager.h"
 
+namespace
+{
+
+const int LAST_SECONDS = 10;
+
+} // namespace
+
 TimeText::TimeText()
 {
     setType("TimeText");
@@ -24,8 +31,10 @@ void TimeText::update()
     {
         return;
     }
-    // Whole seconds, rounded up, at 30 steps a second.
-    setText(std::to_string((keeper->getTicksLeft() + 29) / 30));
+    // Whole seconds, rounded up, at 30 steps a second; red for the day's last ten.
+    const int seconds = (keeper->getTicksLeft() + 29) / 30;
+    setText(std::to_string(seconds));
+    setColor(keeper->isDayActive() && seconds <= LAST_SECONDS ? ostrel::RED : ostrel::WHITE);
 }
 
 int TimeText::eventHandler(const ostrel::Event* event)

@@ -2,7 +2,8 @@
 
 #include "HudText.h"
 
-// The HUD's seconds left in the day, top right, read from the day keeper every step.
+// The HUD's seconds left in the day, top right, read from the day keeper every step; red in
+// the day's last ten seconds.
 class TimeText : private HudText
 {
 public:

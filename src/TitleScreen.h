@@ -2,9 +2,12 @@
 
 #include "PictureScreen.h"
 
-// The title picture the game opens on; SPACE starts the first run.
+// The title picture the game opens on, with the best run above it and the keys below;
+// SPACE starts the first run.
 class TitleScreen : private PictureScreen
 {
 public:
     TitleScreen();
+
+    int draw() override;
 };

@@ -1,6 +1,7 @@
 // Corn Quota: grow corn, meet the quota, buy upgrades, and do it again tomorrow.
 #include "CommandLine.h"
 #include "DisplayManager.h"
+#include "GameFolders.h"
 #include "GameManager.h"
 #include "InputManager.h"
 #include "LogManager.h"
@@ -102,6 +103,21 @@ int main(int argc, char** argv)
     ostrel::LogManager::getInstance().writeLog("Corn Quota %s, seed %u", GAME_VERSION, static_cast<unsigned>(seed));
     seedRun(seed);
     loadResources();
+    // A recorded or replayed run starts from no settings and no records, and keeps none: it
+    // must play the same on any machine, and is no run of the player's own.
+    const bool replaying = !options.replay_file.empty();
+    if (writer.isOpen() || replaying)
+    {
+        ostrel::LogManager::getInstance().writeLog("A recorded or replayed run: settings and records are not kept.");
+    }
+    else
+    {
+        openPlayerFiles();
+    }
+    if (replaying)
+    {
+        applyDrawnSettings(replay.recording.header.settings);
+    }
     createStartObjects();
 
     std::unique_ptr<ostrel::RunRecorder> recorder;
@@ -109,11 +125,11 @@ int main(int argc, char** argv)
     ostrel::InputManager& input = ostrel::InputManager::getInstance();
     if (writer.isOpen())
     {
-        writer.writeHeader(ostrel::RecordingHeader{GAME_NAME, GAME_VERSION, seed, {}});
+        writer.writeHeader(ostrel::RecordingHeader{GAME_NAME, GAME_VERSION, seed, drawnSettings()});
         recorder = std::make_unique<ostrel::RunRecorder>(writer, runFingerprint, endsGame);
         input.setFilter(recorder.get());
     }
-    else if (!options.replay_file.empty())
+    else if (replaying)
     {
         replayer = std::make_unique<ostrel::RunReplayer>(std::move(replay.recording), options.replay_file,
                                                          runFingerprint, endsGame, options.fast);

@@ -18,7 +18,8 @@ std::int64_t frameSleepTime(std::int64_t loop_time_us, int frame_time_ms)
     return frame_time_ms - loop_time_ms;
 }
 
-GameManager::GameManager() : m_game_over(false), m_frame_time(FRAME_TIME_DEFAULT), m_step_count(0)
+GameManager::GameManager()
+    : m_game_over(false), m_paused(false), m_frame_time(FRAME_TIME_DEFAULT), m_step_count(0), m_frame_count(0)
 {
     setType("GameManager");
 }
@@ -32,7 +33,9 @@ GameManager& GameManager::getInstance()
 int GameManager::startUp()
 {
     m_game_over = false;
+    m_paused = false;
     m_step_count = 0;
+    m_frame_count = 0;
 
     int failures = 0;
     failures += LogManager::getInstance().startUp() != 0;
@@ -64,13 +67,21 @@ void GameManager::run()
     while (!m_game_over)
     {
         clock.delta();
+        ++m_frame_count;
 
-        const EventStep step(m_step_count);
-        ++m_step_count;
-        onEvent(&step);
+        const bool paused = m_paused;
+        if (!paused)
+        {
+            const EventStep step(m_step_count);
+            ++m_step_count;
+            onEvent(&step);
+        }
 
         InputManager::getInstance().getInput();
-        WorldManager::getInstance().update();
+        if (!paused)
+        {
+            WorldManager::getInstance().update();
+        }
         WorldManager::getInstance().draw();
         DisplayManager::getInstance().swapBuffers();
 
@@ -93,6 +104,16 @@ bool GameManager::getGameOver() const
     return m_game_over;
 }
 
+void GameManager::setPaused(bool paused)
+{
+    m_paused = paused;
+}
+
+bool GameManager::isPaused() const
+{
+    return m_paused;
+}
+
 int GameManager::getFrameTime() const
 {
     return m_frame_time;
@@ -106,6 +127,11 @@ void GameManager::setFrameTime(int frame_time_ms)
 int GameManager::getStepCount() const
 {
     return m_step_count;
+}
+
+int GameManager::getFrameCount() const
+{
+    return m_frame_count;
 }
 
 } // namespace ostrel

@@ -29,6 +29,12 @@ public:
     // Runs frames until the game is over; the frame in progress always completes.
     void run();
 
+    // A paused game still reads input and draws every frame, but sends no step events and
+    // does not move the world (objects marked for deletion wait too), so everything that
+    // counts steps stands still. The pause in force at a frame's start holds for that frame.
+    void setPaused(bool paused = true);
+    bool isPaused() const;
+
     void setGameOver(bool game_over = true);
     bool getGameOver() const;
     int getFrameTime() const;
@@ -36,13 +42,17 @@ public:
     void setFrameTime(int frame_time_ms);
     // Step events sent since the last startUp().
     int getStepCount() const;
+    // Frames run since the last startUp(), paused ones included.
+    int getFrameCount() const;
 
 private:
     GameManager();
 
     bool m_game_over;
+    bool m_paused;
     int m_frame_time;
     int m_step_count;
+    int m_frame_count;
 };
 
 } // namespace ostrel

@@ -2,6 +2,7 @@
 
 #include "DisplayManager.h"
 #include "EventClose.h"
+#include "EventFocus.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
 #include "InputFilter.h"
@@ -320,9 +321,14 @@ void InputManager::deliver(const InputRecord& input) const
             onEvent(&event);
             break;
         }
-        // The window's own business: the game is not told.
         case InputKind::FOCUS_LOST:
         case InputKind::FOCUS_GAINED:
+        {
+            const EventFocus event(input.kind == InputKind::FOCUS_GAINED);
+            onEvent(&event);
+            break;
+        }
+        // The window's own business: the game is not told.
         case InputKind::RESIZE:
             break;
     }

@@ -35,11 +35,11 @@ public:
     void shutDown() override;
 
     // Polls every pending window event and delivers each as it is read. Key presses and
-    // releases, mouse moves, mouse-button presses and the window's close request (as an
-    // EventClose) are delivered; a resize lays the grid out again; everything else is
-    // ignored. A handler may switch the display to full screen: the new window's events
-    // are read from then on. With a filter, the filter's frame begins first and each input
-    // goes to the game only when the filter admits it.
+    // releases, mouse moves, mouse-button presses, focus changes and the window's close
+    // request (as an EventClose) are delivered; a resize lays the grid out again; everything
+    // else is ignored. A handler may switch the display to full screen: the new window's
+    // events are read from then on. With a filter, the filter's frame begins first and each
+    // input goes to the game only when the filter admits it.
     void getInput() const;
 
     // Sends one input to every object, as if just read from the window.

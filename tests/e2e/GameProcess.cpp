@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -79,6 +80,11 @@ bool GameProcess::start(const std::vector<std::string>& command)
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(err, 2);
         keepGlDriverLoaded();
+        // Settings and records of the test's own, in its folder: tests side by side never
+        // share a file, nor touch the player's.
+        const std::string folder = std::filesystem::current_path().string();
+        setenv("XDG_CONFIG_HOME", (folder + "/" + GAME_CONFIG_HOME).c_str(), 1);
+        setenv("XDG_STATE_HOME", (folder + "/" + GAME_STATE_HOME).c_str(), 1);
         if (!m_display.empty())
         {
             setenv("DISPLAY", m_display.c_str(), 1);

@@ -5,8 +5,14 @@
 #include <string>
 #include <vector>
 
-// The real game binary, started in the current folder with its stderr captured, and
-// driven through xdotool on the test's own X display.
+// The folders, inside the current one, that a started game takes as $XDG_CONFIG_HOME and
+// $XDG_STATE_HOME: it keeps its settings and records in their "cornquota" folders.
+const char* const GAME_CONFIG_HOME = "xdg-config";
+const char* const GAME_STATE_HOME = "xdg-state";
+
+// The real game binary, started in the current folder with its stderr captured and with
+// folders of its own for its settings and records, and driven through xdotool on the test's
+// own X display.
 class GameProcess
 {
 public:

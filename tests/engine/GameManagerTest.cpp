@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace ostrel;
 using testing_support::TestDir;
 
@@ -51,6 +53,57 @@ TEST(GameLoop, StepsAreNumberedFromZeroAndTheLastFrameCompletes)
     EXPECT_EQ(game.getStepCount(), 5);
     EXPECT_EQ(drawn.size(), 5u) << "the frame that ended the game was still drawn";
     EXPECT_EQ(mover->getPosition(), Vector(5, 0)) << "and its world update still ran";
+    WorldManager::getInstance().shutDown();
+}
+
+// Paused frames read input and draw, but send no step and move nothing; they still count
+// as frames. A pause set during a frame holds from the next one.
+TEST(GameLoop, APauseHoldsStepsAndMovementButNotDrawing)
+{
+    struct Drawer : Probe
+    {
+        std::function<void()> on_draw;
+        int draw() override
+        {
+            on_draw();
+            return 0;
+        }
+    };
+    TestDir dir;
+    GameManager& game = GameManager::getInstance();
+    WorldManager::getInstance().startUp();
+    std::vector<int> steps;
+    int drawn = 0;
+    Drawer* drawer = new Drawer;
+    drawer->setSolidness(SPECTRAL);
+    drawer->setVelocity(Vector(1, 0));
+    drawer->on_event = [&](const Event* event)
+    {
+        if (event->getType() == STEP_EVENT)
+        {
+            steps.push_back(dynamic_cast<const EventStep*>(event)->getStepCount());
+            game.setPaused(steps.size() == 3);
+        }
+    };
+    drawer->on_draw = [&]()
+    {
+        ++drawn;
+        if (drawn == 10)
+        {
+            game.setPaused(false);
+        }
+        game.setGameOver(drawn == 12);
+    };
+
+    const int frames_before = game.getFrameCount();
+    const int steps_before = game.getStepCount();
+    game.setGameOver(false);
+    game.run();
+    EXPECT_EQ(steps.size(), 5u) << "frames 4 to 10 were paused";
+    EXPECT_EQ(game.getStepCount() - steps_before, 5);
+    EXPECT_EQ(game.getFrameCount() - frames_before, 12);
+    EXPECT_EQ(drawer->getPosition(), Vector(5, 0)) << "moved in the frame the pause began, not after";
+    EXPECT_FALSE(game.isPaused());
     WorldManager::getInstance().shutDown();
 }
 

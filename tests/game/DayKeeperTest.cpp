@@ -98,7 +98,6 @@ TEST_F(DayCycle, AMetQuotaOpensTheShopForTheNextDay)
     EXPECT_NE(row(1).find("Day 2"), std::string::npos);
     EXPECT_NE(row(1).find("$60 / $80"), std::string::npos);
     EXPECT_NE(screen().find("SHOP"), std::string::npos);
-    EXPECT_NE(screen().find("Press SPACE to close the shop."), std::string::npos);
     EXPECT_EQ(screen().find(".----."), std::string::npos) << "no plot shows in the shop";
 
     const ObjectList cards = objects("ShopDisplay");
@@ -112,6 +111,7 @@ TEST_F(DayCycle, AMetQuotaOpensTheShopForTheNextDay)
     EXPECT_NE(screen().find("========"), std::string::npos);
     frame();
     EXPECT_EQ(count("Object"), 0) << "the banner is gone after 60 steps";
+    EXPECT_NE(screen().find("Press SPACE to close the shop."), std::string::npos) << "no longer under the banner";
 }
 
 TEST_F(DayCycle, SpaceInTheShopResetsThePlotsAndStartsTheNextDay)

@@ -2,6 +2,7 @@
 
 #include "DayKeeper.h"
 #include "DisplayManager.h"
+#include "EventFocus.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
 #include "EventStep.h"
@@ -40,9 +41,13 @@ void GameHarness::TearDown()
 
 void GameHarness::frame()
 {
-    const ostrel::EventStep step(m_step++);
-    ostrel::GameManager::getInstance().onEvent(&step);
-    ostrel::WorldManager::getInstance().update();
+    // As the game loop does: a paused game draws, but neither steps nor moves.
+    if (!ostrel::GameManager::getInstance().isPaused())
+    {
+        const ostrel::EventStep step(m_step++);
+        ostrel::GameManager::getInstance().onEvent(&step);
+        ostrel::WorldManager::getInstance().update();
+    }
     ostrel::WorldManager::getInstance().draw();
     ostrel::DisplayManager::getInstance().swapBuffers();
 }
@@ -57,7 +62,7 @@ void GameHarness::frames(int n)
 
 void GameHarness::steps(int n)
 {
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n && !ostrel::GameManager::getInstance().isPaused(); ++i)
     {
         const ostrel::EventStep step(m_step++);
         ostrel::GameManager::getInstance().onEvent(&step);
@@ -106,6 +111,12 @@ void GameHarness::move(ostrel::Vector cell)
     ostrel::EventMouse event;
     event.setMouseAction(ostrel::MOVED);
     event.setMousePosition(cell);
+    ostrel::InputManager::getInstance().onEvent(&event);
+}
+
+void GameHarness::focus(bool focused)
+{
+    const ostrel::EventFocus event(focused);
     ostrel::InputManager::getInstance().onEvent(&event);
 }
 

@@ -16,8 +16,8 @@ class Plot;
 
 // Runs the game frame by frame without the clock: each frame sends a step event, the input
 // events queued since the last frame (delivered as the input manager delivers them), then
-// updates, draws and shows the world. The engine is started in a fresh folder holding the
-// game's data, with rand() seeded to a fixed value.
+// updates, draws and shows the world; while the game is paused it only draws and shows. The engine is started in a
+// fresh folder holding the game's data, with rand() seeded to a fixed value.
 class GameHarness : public testing::Test
 {
 protected:
@@ -35,6 +35,8 @@ protected:
     void release(ostrel::Keyboard::Key key);
     void click(ostrel::Vector cell);
     void move(ostrel::Vector cell);
+    // The window gaining or losing the keyboard focus.
+    void focus(bool focused);
 
     // Gives the window a new size and waits for the display to take it; false if it never did.
     bool resizeWindow(unsigned width, unsigned height);

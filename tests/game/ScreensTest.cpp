@@ -190,7 +190,7 @@ TEST_F(Screens, QuotaMetBannerLastsSixtySteps)
     new QuotaMetText;
     frames(59);
     EXPECT_EQ(count("Object"), 1);
-    EXPECT_NE(row(9).find(".======"), std::string::npos);
+    EXPECT_NE(row(17).find(".======"), std::string::npos) << "at the bottom, below the shop's cards";
     frame();
     EXPECT_EQ(count("Object"), 0);
 }
@@ -212,5 +212,5 @@ TEST_F(Screens, StartObjectsHearEveryEventInTheGamesOrder)
         types.push_back(all[i]->getType());
     }
     EXPECT_EQ(types, (std::vector<std::string>{"Object", "Reticle", "DayKeeper", "TimeText", "MoneyText", "DayText",
-                                               "HeldText"}));
+                                               "HeldText", "PauseBox", "MuteMark"}));
 }

@@ -1,3 +1,4 @@
+#include "DisplayManager.h"
 #include "EventDescription.h"
 #include "GameHarness.h"
 #include "MoneyManager.h"
@@ -125,4 +126,39 @@ TEST_F(Shop, ANameIsLoggedAsTextNeverAsAFormat)
     odd.m_name = "100% %s %n";
     new ShopDisplay(odd);
     EXPECT_NE(m_dir.read("ostrel.log").find("\n100% %s %n\n"), std::string::npos);
+}
+
+// A price the money does not cover shows red, and a click on it says so; a purchase that
+// would leave less than the next quota is warned of with both amounts, in red below.
+TEST_F(Shop, ExplainsWhatTheMoneyCannotDoOrWouldLeave)
+{
+    (new ShopDescription)->setPosition(Vector(50, 18));
+    MoneyManager::getInstance().addMoney(250);
+    MoneyManager::getInstance().setQuota(80);
+    card("Scarecrow", Vector(35, 10));
+    card("Bug Net", Vector(65, 10));
+    steps(60);
+    frame();
+    const DisplayManager& display = DisplayManager::getInstance();
+    EXPECT_EQ(row(13).substr(33, 4), "$200");
+    EXPECT_EQ(display.shownCell(33, 13).color, WHITE) << "$200 is covered";
+    EXPECT_EQ(row(13).substr(63, 4), "$325");
+    EXPECT_EQ(display.shownCell(63, 13).color, RED) << "$325 is not";
+
+    click(Vector(65, 10));
+    frame();
+    EXPECT_EQ(plays("shop_fail"), 1);
+    EXPECT_EQ(description(), "Not enough money");
+
+    move(Vector(35, 10));
+    frame();
+    const auto* line = dynamic_cast<ShopDescription*>(objects("ShopDescription")[0]);
+    EXPECT_EQ(line->getWarning(), "Buying this leaves $50, less than the next quota of $80.");
+    EXPECT_NE(row(19).find("leaves $50"), std::string::npos);
+    EXPECT_EQ(display.shownCell(static_cast<int>(row(19).find('$')), 19).color, RED);
+
+    MoneyManager::getInstance().setQuota(50);
+    move(Vector(0, 0));
+    move(Vector(35, 10));
+    EXPECT_EQ(line->getWarning(), "") << "exactly the quota left is enough";
 }

@@ -1,0 +1,11 @@
+#include "EventFocus.h"
+
+namespace ostrel
+{
+
+EventFocus::EventFocus(bool focused) : m_focused(focused)
+{
+    setType(FOCUS_EVENT);
+}
+
+} // namespace ostrel

@@ -1,0 +1,38 @@
+#include "GameFolders.h"
+
+#include "BestRuns.h"
+#include "LogManager.h"
+#include "Settings.h"
+#include "UserFolders.h"
+
+namespace
+{
+
+const char* const APP = "cornquota";
+
+} // namespace
+
+std::filesystem::path settingsFolder()
+{
+    return ostrel::userConfigFolder(APP);
+}
+
+std::filesystem::path recordsFolder()
+{
+    return ostrel::userStateFolder(APP);
+}
+
+void openPlayerFiles()
+{
+    const std::filesystem::path settings = settingsFolder();
+    const std::filesystem::path records = recordsFolder();
+    if (settings.empty() || records.empty())
+    {
+        ostrel::LogManager::getInstance().writeLog("No home folder: settings and records are not kept.");
+        return;
+    }
+    ostrel::LogManager::getInstance().writeLog("Settings kept in '%s', records in '%s'.", settings.c_str(),
+                                               records.c_str());
+    Settings::getInstance().open(settings);
+    BestRuns::getInstance().open(records);
+}

@@ -1,0 +1,135 @@
+#include "GameProcess.h"
+#include "TestDir.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <thread>
+
+using testing_support::TestDir;
+
+namespace
+{
+
+const std::string RECORDS = std::string(GAME_STATE_HOME) + "/cornquota/records.txt";
+const std::string SETTINGS = std::string(GAME_CONFIG_HOME) + "/cornquota/settings.txt";
+
+// A connection to the test's display, held for the test's whole life: when its last client
+// leaves, the server resets, and a game started during the reset finds no display.
+class DisplayHold
+{
+public:
+    DisplayHold() : m_display(XOpenDisplay(nullptr)) {}
+    ~DisplayHold()
+    {
+        if (m_display)
+        {
+            XCloseDisplay(m_display);
+        }
+    }
+    DisplayHold(const DisplayHold&) = delete;
+    DisplayHold& operator=(const DisplayHold&) = delete;
+
+private:
+    Display* m_display;
+};
+
+// Waits up to ten seconds for the log to hold the text.
+bool logSays(const TestDir& dir, const std::string& text)
+{
+    for (int i = 0; i < 100; ++i)
+    {
+        if (dir.read("ostrel.log").find(text) != std::string::npos)
+        {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+// Starts a run, turns the sound off and quits: the exit status.
+int playMuteAndQuit(GameProcess& game, const TestDir& dir)
+{
+    if (!game.start(CORNQUOTA_BINARY) || !game.waitForWindow())
+    {
+        ADD_FAILURE() << dir.read("stderr.txt");
+        return -1;
+    }
+    game.xdotool("key space sleep 0.3 key m sleep 0.3 key q");
+    return game.waitForExit();
+}
+
+} // namespace
+
+// The window losing the focus pauses the day: the screen stands still until P goes on. Q
+// then quits, and the run is kept in the records.
+TEST(PauseAndRecords, LosingTheFocusPausesTheRealGame)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    const DisplayHold hold;
+    TestDir dir(TestDir::GAME_DATA);
+    GameProcess game;
+    ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
+    ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
+    ASSERT_TRUE(game.xdotool("mousemove --window %w 900 700 key space"));
+    // The root window takes the focus, as when the player turns to another window.
+    ASSERT_TRUE(game.xdotool("sleep 0.5 windowfocus $(xdotool search --maxdepth 0 --name '' | head -1)"));
+    ASSERT_TRUE(logSays(dir, "Paused.")) << dir.read("ostrel.log");
+
+    // A running day's clock changes the screen within a second; a paused one never does.
+    Image first;
+    Image later;
+    ASSERT_TRUE(game.screenshot("first.ppm") && first.load("first.ppm"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    ASSERT_TRUE(game.screenshot("later.ppm") && later.load("later.ppm"));
+    EXPECT_EQ(first.pixels, later.pixels);
+
+    ASSERT_TRUE(game.xdotool("windowfocus %w sleep 0.3 key p"));
+    EXPECT_TRUE(logSays(dir, "Going on.")) << dir.read("ostrel.log");
+    ASSERT_TRUE(game.xdotool("key q"));
+    EXPECT_EQ(game.waitForExit(), 0);
+    EXPECT_NE(dir.read(RECORDS).find(" day 1 money 0\n"), std::string::npos) << dir.read(RECORDS);
+}
+
+// A corrupt records file is kept aside and a fresh one started; the mute is kept across
+// launches; where the folders cannot be made the game plays and quits as ever.
+TEST(PauseAndRecords, KeptFilesNeverStopTheGame)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    const DisplayHold hold;
+    TestDir dir(TestDir::GAME_DATA);
+    dir.write(RECORDS, "version 1\n2026-12-07 day 3 money");
+    {
+        GameProcess game;
+        EXPECT_EQ(playMuteAndQuit(game, dir), 0);
+    }
+    EXPECT_EQ(dir.read(RECORDS + ".bad"), "version 1\n2026-12-07 day 3 money");
+    EXPECT_NE(dir.read(RECORDS).find(" day 1 money 0\n"), std::string::npos) << dir.read(RECORDS);
+    EXPECT_NE(dir.read(SETTINGS).find("\nmuted yes\n"), std::string::npos) << dir.read(SETTINGS);
+    {
+        GameProcess game;
+        EXPECT_EQ(playMuteAndQuit(game, dir), 0);
+    }
+    EXPECT_NE(dir.read(SETTINGS).find("\nmuted no\n"), std::string::npos) << "read back, then turned on again";
+
+    std::filesystem::remove_all(GAME_CONFIG_HOME);
+    std::filesystem::remove_all(GAME_STATE_HOME);
+    dir.write(GAME_CONFIG_HOME, "a file where the folder should be\n");
+    dir.write(GAME_STATE_HOME, "a file where the folder should be\n");
+    {
+        GameProcess game;
+        EXPECT_EQ(playMuteAndQuit(game, dir), 0);
+    }
+    EXPECT_NE(dir.read("ostrel.log").find("'records.txt' is not kept."), std::string::npos) << dir.read("ostrel.log");
+    EXPECT_NE(dir.read("ostrel.log").find("'settings.txt' is not kept."), std::string::npos);
+    EXPECT_EQ(dir.read(GAME_STATE_HOME), "a file where the folder should be\n");
+}
