@@ -1,9 +1,9 @@
+#include "DisplayHold.h"
 #include "GameProcess.h"
 #include "TestDir.h"
 
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -55,26 +55,6 @@ int replayFast(const TestDir& dir, const std::string& recording, const std::stri
     waitForText(dir, "ostrel.log", last_words);
     return game.waitForExit();
 }
-
-// Holds a connection to the X display, so that the server does not reset itself, refusing
-// new clients for a moment, each time one game of the test ends before the next starts.
-class DisplayHold
-{
-public:
-    DisplayHold() : m_display(XOpenDisplay(nullptr)) {}
-    ~DisplayHold()
-    {
-        if (m_display)
-        {
-            XCloseDisplay(m_display);
-        }
-    }
-    DisplayHold(const DisplayHold&) = delete;
-    DisplayHold& operator=(const DisplayHold&) = delete;
-
-private:
-    Display* m_display;
-};
 
 } // namespace
 
