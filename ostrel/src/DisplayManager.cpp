@@ -162,8 +162,9 @@ DisplayManager::DisplayManager()
     : m_window_horizontal_pixels(WINDOW_HORIZONTAL_PIXELS_DEFAULT),
       m_window_vertical_pixels(WINDOW_VERTICAL_PIXELS_DEFAULT),
       m_window_horizontal_chars(WINDOW_HORIZONTAL_CHARS_DEFAULT),
-      m_window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT), m_title(WINDOW_TITLE_DEFAULT),
-      m_vertices(sf::PrimitiveType::Triangles), m_ink(m_window_horizontal_pixels, m_window_vertical_pixels),
+      m_window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT), m_title(WINDOW_TITLE_DEFAULT), m_fullscreen(false),
+      m_switching_window(false), m_key_repeat(true), m_scale(1.0f), m_vertices(sf::PrimitiveType::Triangles),
+      m_ink(m_window_horizontal_pixels, m_window_vertical_pixels),
       m_drawn_cells(static_cast<std::size_t>(m_window_horizontal_chars * m_window_vertical_chars)),
       m_shown_cells(m_drawn_cells.size())
 {
@@ -191,6 +192,7 @@ int DisplayManager::startUp()
     // screen's size with no window open would close the last connection to the display
     // server, which a server may answer by resetting itself.
     m_fullscreen = false;
+    m_switching_window = false;
     openWindow(picture);
     const sf::Vector2u screen = screenSize();
     m_windowed_size = fittedWindowSize(screen, picture);
@@ -266,6 +268,7 @@ void DisplayManager::setFullscreen(bool fullscreen)
     m_vertices.clear();
     m_drawn_calls.clear();
     std::fill(m_drawn_cells.begin(), m_drawn_cells.end(), Cell());
+    m_switching_window = true;
     openWindow(m_fullscreen ? screen : m_windowed_size);
 }
 

@@ -80,6 +80,11 @@ public:
     // new window for it; everything set on the old one is set again. No effect without a window.
     void setFullscreen(bool fullscreen);
     bool isFullscreen() const { return m_fullscreen; }
+    // True from a switch to or from full screen until the new window first gains the focus:
+    // a focus loss meanwhile comes from the switch itself, not from the player leaving.
+    bool isSwitchingWindow() const { return m_switching_window; }
+    // The input manager reports that the window gained the focus.
+    void noteFocusGained() { m_switching_window = false; }
     // Kept for every window the display opens; the input manager turns it off.
     void setKeyRepeatEnabled(bool enabled);
 
@@ -140,6 +145,7 @@ private:
     std::string m_title;
     sf::Image m_icon;
     bool m_fullscreen;
+    bool m_switching_window;
     bool m_key_repeat;
     sf::Vector2u m_windowed_size;
     sf::Vector2u m_layout_size;

@@ -233,10 +233,11 @@ void InputManager::getInput() const
         }
         else if (event->is<sf::Event::FocusLost>())
         {
-            receive(plainInput(InputKind::FOCUS_LOST));
+            receiveFocusLost(display);
         }
         else if (event->is<sf::Event::FocusGained>())
         {
+            display.noteFocusGained();
             receive(plainInput(InputKind::FOCUS_GAINED));
         }
     }
@@ -271,14 +272,25 @@ void InputManager::getInput() const
         }
         else if (event.type == sf::Event::LostFocus)
         {
-            receive(plainInput(InputKind::FOCUS_LOST));
+            receiveFocusLost(display);
         }
         else if (event.type == sf::Event::GainedFocus)
         {
+            display.noteFocusGained();
             receive(plainInput(InputKind::FOCUS_GAINED));
         }
     }
 #endif
+}
+
+void InputManager::receiveFocusLost(const DisplayManager& display) const
+{
+    // A focus loss while the display switches to or from full screen is the switch's own
+    // doing, not the player leaving: neither the game nor a recording hears of it.
+    if (!display.isSwitchingWindow())
+    {
+        receive(plainInput(InputKind::FOCUS_LOST));
+    }
 }
 
 void InputManager::receive(const InputRecord& input) const

@@ -13,6 +13,7 @@
 namespace ostrel
 {
 
+class DisplayManager;
 class InputFilter;
 
 Keyboard::Key convertSfKeyboardKeyToOstrel(sf::Keyboard::Key key);
@@ -54,6 +55,7 @@ private:
 
     // Passes a live input through the filter, then delivers it when admitted.
     void receive(const InputRecord& input) const;
+    void receiveFocusLost(const DisplayManager& display) const;
 
     InputFilter* m_filter = nullptr;
 };

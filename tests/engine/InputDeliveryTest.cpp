@@ -1,4 +1,5 @@
 #include "DisplayManager.h"
+#include "EventFocus.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
 #include "InputManager.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <string>
@@ -76,4 +78,71 @@ TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
     WorldManager::getInstance().shutDown();
     InputManager::getInstance().shutDown();
     DisplayManager::getInstance().shutDown();
+}
+
+namespace
+{
+
+unsigned long windowId()
+{
+#if SFML_VERSION_MAJOR >= 3
+    return static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getNativeHandle());
+#else
+    return static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getSystemHandle());
+#endif
+}
+
+// Reads input until `done` holds, for at most about five seconds.
+template <typename Done>
+void pumpUntil(Done done)
+{
+    for (int i = 0; i < 500 && !done(); ++i)
+    {
+        InputManager::getInstance().getInput();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+} // namespace
+
+// A switch to full screen makes a new window: a focus loss before that window first gains the
+// focus is the switch's doing and is not delivered; once it has had the focus, a loss is.
+TEST(InputDelivery, AFullScreenSwitchLosesNoFocusOfItsOwn)
+{
+    if (!testing_support::haveDisplay() || std::system("command -v xdotool >/dev/null 2>&1") != 0)
+    {
+        GTEST_SKIP() << "no display or no xdotool";
+    }
+    TestDir dir;
+    DisplayManager& display = DisplayManager::getInstance();
+    ASSERT_EQ(display.startUp(), 0);
+    ASSERT_EQ(InputManager::getInstance().startUp(), 0);
+    WorldManager::getInstance().startUp();
+    std::vector<bool> focus;
+    Probe* probe = new Probe;
+    probe->on_event = [&](const Event* event)
+    {
+        if (event->getType() == FOCUS_EVENT)
+        {
+            focus.push_back(dynamic_cast<const EventFocus*>(event)->isFocused());
+        }
+    };
+
+    display.setFullscreen(true);
+    const std::string to_root = "xdotool windowfocus --sync $(xdotool search --maxdepth 0 --name '' | head -1)";
+    const std::string to_game = "xdotool windowfocus --sync " + std::to_string(windowId());
+    // The focus leaves the new window and comes back: only the gain may be delivered.
+    ASSERT_EQ(std::system(to_root.c_str()), 0);
+    ASSERT_EQ(std::system(to_game.c_str()), 0);
+    pumpUntil([&] { return std::count(focus.begin(), focus.end(), true) > 0; });
+    ASSERT_FALSE(focus.empty());
+    EXPECT_TRUE(focus.front()) << "a loss during the switch was delivered";
+    focus.clear();
+    ASSERT_EQ(std::system(to_root.c_str()), 0);
+    pumpUntil([&] { return std::count(focus.begin(), focus.end(), false) > 0; });
+    EXPECT_EQ(std::count(focus.begin(), focus.end(), false), 1) << "a loss after the focus came was not delivered";
+
+    WorldManager::getInstance().shutDown();
+    InputManager::getInstance().shutDown();
+    display.shutDown();
 }
