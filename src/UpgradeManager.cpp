@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <random>
 #include <utility>
 
 namespace
@@ -150,13 +149,20 @@ std::vector<Upgrade> UpgradeManager::getUpgrades() const
     return upgrades;
 }
 
-std::vector<Upgrade> UpgradeManager::getShopSelection(int count) const
+void UpgradeManager::seedOffers(std::uint32_t seed)
+{
+    m_offers.seed(seed);
+}
+
+std::vector<Upgrade> UpgradeManager::getShopSelection(int count)
 {
     std::vector<int> indices(m_shop.size());
     std::iota(indices.begin(), indices.end(), 0);
-    std::random_device device;
-    std::mt19937 engine(device());
-    std::shuffle(indices.begin(), indices.end(), engine);
+    // Fisher-Yates by hand: std::shuffle's draws differ between standard libraries.
+    for (std::size_t i = indices.size(); i > 1; --i)
+    {
+        std::swap(indices[i - 1], indices[m_offers() % i]);
+    }
 
     std::vector<Upgrade> selection;
     for (std::size_t i = 0; i < indices.size() && static_cast<int>(i) < count; ++i)

@@ -4,7 +4,9 @@
 #include "Upgrade.h"
 #include "UpgradePurchase.h"
 
+#include <cstdint>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -36,8 +38,11 @@ public:
     int getPurchaseCount(std::string name) const;
     // Owned upgrades in the order of their first purchase.
     std::vector<Upgrade> getUpgrades() const;
-    // Up to `count` distinct pool entries in random order; the pool is unchanged.
-    std::vector<Upgrade> getShopSelection(int count) const;
+    // Up to `count` distinct pool entries in random order; the pool is unchanged. The order
+    // comes from the offers' generator, so a seeded run draws the same offers again.
+    std::vector<Upgrade> getShopSelection(int count);
+    // Restarts the offers' generator from the seed.
+    void seedOffers(std::uint32_t seed);
 
 private:
     UpgradeManager();
@@ -45,4 +50,5 @@ private:
     std::vector<Upgrade> m_shop;
     std::map<std::string, UpgradePurchase> m_purchases;
     std::vector<std::string> m_purchase_order;
+    std::mt19937 m_offers;
 };

@@ -1,19 +1,89 @@
 // Corn Quota: grow corn, meet the quota, buy upgrades, and do it again tomorrow.
+#include "CommandLine.h"
 #include "DisplayManager.h"
 #include "GameFolders.h"
 #include "GameManager.h"
+#include "InputManager.h"
 #include "LogManager.h"
+#include "PlayedRun.h"
+#include "RecordingReader.h"
+#include "RecordingWriter.h"
 #include "ResourceManifest.h"
+#include "RunRecorder.h"
+#include "RunReplayer.h"
 #include "StartObjects.h"
 
-#include <cstdlib>
 #include <ctime>
+#include <iostream>
+#include <memory>
 
-int main(int, char**)
+namespace
 {
-    ostrel::LogManager::getInstance().setFlush(true);
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
 
+const int BAD_ARGUMENTS = 2;
+
+int badArguments(const std::string& message)
+{
+    std::cerr << "cornquota: " << message << "\n\n" << usageText();
+    return BAD_ARGUMENTS;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Everything the command line asks is settled before the engine starts, so that a
+    // mistake in it opens no window and writes no log.
+    const CommandLineResult parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty())
+    {
+        return badArguments(parsed.error);
+    }
+    const CommandLine& options = parsed.options;
+    if (options.help)
+    {
+        std::cout << usageText();
+        return 0;
+    }
+    if (options.version)
+    {
+        std::cout << "Corn Quota " << GAME_VERSION << "\n";
+        return 0;
+    }
+
+    ostrel::RecordingWriter writer;
+    if (!options.record_file.empty() && !writer.open(options.record_file))
+    {
+        std::cerr << "cornquota: cannot write the recording '" << options.record_file << "': " << writer.error()
+                  << "\n";
+        return BAD_ARGUMENTS;
+    }
+    ostrel::RecordingReadResult replay;
+    if (!options.replay_file.empty())
+    {
+        replay = ostrel::readRecordingFile(options.replay_file, GAME_NAME, GAME_VERSION);
+        if (!replay.ok())
+        {
+            std::cerr << replay.error << "\n";
+            return BAD_ARGUMENTS;
+        }
+        for (const std::string& warning : replay.warnings)
+        {
+            std::cerr << warning << "\n";
+        }
+    }
+
+    std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
+    if (options.has_seed)
+    {
+        seed = options.seed;
+    }
+    else if (!options.replay_file.empty())
+    {
+        seed = replay.recording.header.seed;
+    }
+
+    ostrel::LogManager::getInstance().setFlush(true);
     // Set before the window opens: scripts and window lists find the game by its title.
     ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
     display.setTitle("Corn Quota");
@@ -30,11 +100,56 @@ int main(int, char**)
     {
         ostrel::LogManager::getInstance().writeLog("Could not read the window icon \"icon.png\": playing without it.");
     }
+    ostrel::LogManager::getInstance().writeLog("Corn Quota %s, seed %u", GAME_VERSION, static_cast<unsigned>(seed));
+    seedRun(seed);
     loadResources();
-    openPlayerFiles();
+    // A recorded or replayed run starts from no settings and no records, and keeps none: it
+    // must play the same on any machine, and is no run of the player's own.
+    const bool replaying = !options.replay_file.empty();
+    if (writer.isOpen() || replaying)
+    {
+        ostrel::LogManager::getInstance().writeLog("A recorded or replayed run: settings and records are not kept.");
+    }
+    else
+    {
+        openPlayerFiles();
+    }
+    if (replaying)
+    {
+        applyDrawnSettings(replay.recording.header.settings);
+    }
     createStartObjects();
 
-    // The game ends from its quit key or the window's close button, inside the loop, with exit(0).
+    std::unique_ptr<ostrel::RunRecorder> recorder;
+    std::unique_ptr<ostrel::RunReplayer> replayer;
+    ostrel::InputManager& input = ostrel::InputManager::getInstance();
+    if (writer.isOpen())
+    {
+        writer.writeHeader(ostrel::RecordingHeader{GAME_NAME, GAME_VERSION, seed, drawnSettings()});
+        recorder = std::make_unique<ostrel::RunRecorder>(writer, runFingerprint, endsGame);
+        input.setFilter(recorder.get());
+    }
+    else if (replaying)
+    {
+        replayer = std::make_unique<ostrel::RunReplayer>(std::move(replay.recording), options.replay_file,
+                                                         runFingerprint, endsGame, options.fast);
+        input.setFilter(replayer.get());
+        if (options.fast)
+        {
+            game.setFrameTime(0);
+            display.setPresenting(false);
+        }
+    }
+
+    // The game ends from its quit key or the window's close button, inside the loop, with
+    // exit(0), or here when a fast replay ends.
     game.run();
-    return 0;
+    if (recorder)
+    {
+        recorder->finish();
+    }
+    const int status = replayer ? replayer->status() : 0;
+    input.setFilter(nullptr);
+    game.shutDown();
+    return status;
 }

@@ -432,9 +432,12 @@ int DisplayManager::swapBuffers()
         return -1;
     }
     flush();
-    m_window->display();
-    refreshLayout();
-    m_window->clear(WINDOW_BACKGROUND_COLOR_DEFAULT);
+    if (m_presenting)
+    {
+        m_window->display();
+        refreshLayout();
+        m_window->clear(WINDOW_BACKGROUND_COLOR_DEFAULT);
+    }
     m_ink.clear();
 
     m_shown_cells.swap(m_drawn_cells);
@@ -450,7 +453,10 @@ void DisplayManager::flush() const
     {
         return;
     }
-    m_window->draw(m_vertices, sf::RenderStates(&m_font.getTexture(getCharacterSize())));
+    if (m_presenting)
+    {
+        m_window->draw(m_vertices, sf::RenderStates(&m_font.getTexture(getCharacterSize())));
+    }
     m_vertices.clear();
 }
 

@@ -103,6 +103,10 @@ public:
 
     // Shows the frame just drawn and clears the back buffer. -1 without a window.
     int swapBuffers();
+    // Whether swapBuffers() puts frames in the window (the default). Without, every frame is
+    // still drawn into the grid that shownCell() and shownText() read; only the pixels are
+    // skipped, which lets a replay run far faster than the eye could follow.
+    void setPresenting(bool presenting) { m_presenting = presenting; }
     sf::RenderWindow* getWindow() const { return m_window.get(); }
     // The font every glyph is drawn with.
     const sf::Font& getFont() const { return m_font; }
@@ -153,6 +157,7 @@ private:
     std::vector<Cell> m_shown_cells;
     mutable std::vector<DrawCall> m_drawn_calls;
     std::vector<DrawCall> m_shown_calls;
+    bool m_presenting = true;
 };
 
 } // namespace ostrel

@@ -85,8 +85,12 @@ void GameManager::run()
         WorldManager::getInstance().draw();
         DisplayManager::getInstance().swapBuffers();
 
-        // A frame that overran is not made up for: the game simply runs slower.
-        sleepMilliseconds(frameSleepTime(clock.split(), m_frame_time));
+        // A frame that overran is not made up for: the game simply runs slower. Frames of no
+        // length do not even yield, which on a busy machine would cost a time slice each.
+        if (m_frame_time > 0)
+        {
+            sleepMilliseconds(frameSleepTime(clock.split(), m_frame_time));
+        }
     }
 }
 
@@ -113,6 +117,11 @@ bool GameManager::isPaused() const
 int GameManager::getFrameTime() const
 {
     return m_frame_time;
+}
+
+void GameManager::setFrameTime(int frame_time_ms)
+{
+    m_frame_time = frame_time_ms;
 }
 
 int GameManager::getStepCount() const

@@ -38,6 +38,8 @@ public:
     void setGameOver(bool game_over = true);
     bool getGameOver() const;
     int getFrameTime() const;
+    // Milliseconds a frame lasts; 0 runs frames back to back, without waiting for the clock.
+    void setFrameTime(int frame_time_ms);
     // Step events sent since the last startUp().
     int getStepCount() const;
     // Frames run since the last startUp(), paused ones included.

@@ -5,6 +5,7 @@
 #include "EventFocus.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
+#include "InputFilter.h"
 
 #include <SFML/Window/Event.hpp>
 
@@ -17,51 +18,40 @@ namespace
 using SfKey = sf::Keyboard::Key;
 using SfButton = sf::Mouse::Button;
 
-void deliverKey(const InputManager& input, sf::Keyboard::Key code, EventKeyboardAction action)
+InputRecord plainInput(InputKind kind)
 {
-    EventKeyboard event;
-    event.setKeyboardAction(action);
-    event.setKey(convertSfKeyboardKeyToOstrel(code));
-    input.onEvent(&event);
+    InputRecord input;
+    input.kind = kind;
+    return input;
 }
 
-void deliverMove(const InputManager& input, int x, int y)
+InputRecord sizeInput(int width, int height)
 {
-    EventMouse event;
-    event.setMouseAction(MOVED);
-    event.setMousePosition(windowPixelsToSpaces(x, y));
-    input.onEvent(&event);
+    InputRecord input = plainInput(InputKind::RESIZE);
+    input.width = width;
+    input.height = height;
+    return input;
 }
 
-void deliverClick(const InputManager& input, int x, int y, sf::Mouse::Button button)
+InputRecord keyInput(InputKind kind, sf::Keyboard::Key code)
 {
-    EventMouse event;
-    event.setMouseAction(CLICKED);
-    event.setMousePosition(windowPixelsToSpaces(x, y));
-    event.setMouseButton(convertSfMouseButtonToOstrel(button));
-    input.onEvent(&event);
+    InputRecord input = plainInput(kind);
+    input.key = convertSfKeyboardKeyToOstrel(code);
+    return input;
 }
 
-void deliverClose(const InputManager& input)
+InputRecord mouseInput(InputKind kind, int x, int y)
 {
-    const EventClose event;
-    input.onEvent(&event);
+    InputRecord input = plainInput(kind);
+    input.position = windowPixelsToSpaces(x, y);
+    return input;
 }
 
-// A focus loss while the display switches to or from full screen is the switch's own doing,
-// not the player leaving: it is not delivered.
-void deliverFocus(const InputManager& input, DisplayManager& display, bool focused)
+InputRecord clickInput(int x, int y, sf::Mouse::Button button)
 {
-    if (focused)
-    {
-        display.noteFocusGained();
-    }
-    else if (display.isSwitchingWindow())
-    {
-        return;
-    }
-    const EventFocus event(focused);
-    input.onEvent(&event);
+    InputRecord input = mouseInput(InputKind::MOUSE_CLICK, x, y);
+    input.button = convertSfMouseButtonToOstrel(button);
+    return input;
 }
 
 } // namespace
@@ -206,6 +196,10 @@ void InputManager::getInput() const
     {
         return;
     }
+    if (m_filter != nullptr)
+    {
+        m_filter->beginFrame();
+    }
 
     // Each event is delivered to every object before the next one is read, from the window
     // open at the time: a handler may have replaced it.
@@ -214,31 +208,37 @@ void InputManager::getInput() const
     {
         if (const auto* pressed = event->getIf<sf::Event::KeyPressed>())
         {
-            deliverKey(*this, pressed->code, KEY_PRESSED);
+            receive(keyInput(InputKind::KEY_PRESS, pressed->code));
         }
         else if (const auto* released = event->getIf<sf::Event::KeyReleased>())
         {
-            deliverKey(*this, released->code, KEY_RELEASED);
+            receive(keyInput(InputKind::KEY_RELEASE, released->code));
         }
         else if (const auto* moved = event->getIf<sf::Event::MouseMoved>())
         {
-            deliverMove(*this, moved->position.x, moved->position.y);
+            receive(mouseInput(InputKind::MOUSE_MOVE, moved->position.x, moved->position.y));
         }
         else if (const auto* clicked = event->getIf<sf::Event::MouseButtonPressed>())
         {
-            deliverClick(*this, clicked->position.x, clicked->position.y, clicked->button);
+            receive(clickInput(clicked->position.x, clicked->position.y, clicked->button));
         }
         else if (event->is<sf::Event::Closed>())
         {
-            deliverClose(*this);
+            receive(plainInput(InputKind::CLOSE));
         }
-        else if (event->is<sf::Event::FocusLost>() || event->is<sf::Event::FocusGained>())
-        {
-            deliverFocus(*this, display, event->is<sf::Event::FocusGained>());
-        }
-        else if (event->is<sf::Event::Resized>())
+        else if (const auto* resized = event->getIf<sf::Event::Resized>())
         {
             display.refreshLayout();
+            receive(sizeInput(static_cast<int>(resized->size.x), static_cast<int>(resized->size.y)));
+        }
+        else if (event->is<sf::Event::FocusLost>())
+        {
+            receiveFocusLost(display);
+        }
+        else if (event->is<sf::Event::FocusGained>())
+        {
+            display.noteFocusGained();
+            receive(plainInput(InputKind::FOCUS_GAINED));
         }
     }
 #else
@@ -247,34 +247,103 @@ void InputManager::getInput() const
     {
         if (event.type == sf::Event::KeyPressed)
         {
-            deliverKey(*this, event.key.code, KEY_PRESSED);
+            receive(keyInput(InputKind::KEY_PRESS, event.key.code));
         }
         else if (event.type == sf::Event::KeyReleased)
         {
-            deliverKey(*this, event.key.code, KEY_RELEASED);
+            receive(keyInput(InputKind::KEY_RELEASE, event.key.code));
         }
         else if (event.type == sf::Event::MouseMoved)
         {
-            deliverMove(*this, event.mouseMove.x, event.mouseMove.y);
+            receive(mouseInput(InputKind::MOUSE_MOVE, event.mouseMove.x, event.mouseMove.y));
         }
         else if (event.type == sf::Event::MouseButtonPressed)
         {
-            deliverClick(*this, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button);
+            receive(clickInput(event.mouseButton.x, event.mouseButton.y, event.mouseButton.button));
         }
         else if (event.type == sf::Event::Closed)
         {
-            deliverClose(*this);
-        }
-        else if (event.type == sf::Event::LostFocus || event.type == sf::Event::GainedFocus)
-        {
-            deliverFocus(*this, display, event.type == sf::Event::GainedFocus);
+            receive(plainInput(InputKind::CLOSE));
         }
         else if (event.type == sf::Event::Resized)
         {
             display.refreshLayout();
+            receive(sizeInput(static_cast<int>(event.size.width), static_cast<int>(event.size.height)));
+        }
+        else if (event.type == sf::Event::LostFocus)
+        {
+            receiveFocusLost(display);
+        }
+        else if (event.type == sf::Event::GainedFocus)
+        {
+            display.noteFocusGained();
+            receive(plainInput(InputKind::FOCUS_GAINED));
         }
     }
 #endif
+}
+
+void InputManager::receiveFocusLost(const DisplayManager& display) const
+{
+    // A focus loss while the display switches to or from full screen is the switch's own
+    // doing, not the player leaving: neither the game nor a recording hears of it.
+    if (!display.isSwitchingWindow())
+    {
+        receive(plainInput(InputKind::FOCUS_LOST));
+    }
+}
+
+void InputManager::receive(const InputRecord& input) const
+{
+    if (m_filter == nullptr || m_filter->admit(input))
+    {
+        deliver(input);
+    }
+}
+
+void InputManager::deliver(const InputRecord& input) const
+{
+    switch (input.kind)
+    {
+        case InputKind::KEY_PRESS:
+        case InputKind::KEY_RELEASE:
+        {
+            EventKeyboard event;
+            event.setKeyboardAction(input.kind == InputKind::KEY_PRESS ? KEY_PRESSED : KEY_RELEASED);
+            event.setKey(input.key);
+            onEvent(&event);
+            break;
+        }
+        case InputKind::MOUSE_MOVE:
+        case InputKind::MOUSE_CLICK:
+        {
+            EventMouse event;
+            event.setMouseAction(input.kind == InputKind::MOUSE_MOVE ? MOVED : CLICKED);
+            event.setMousePosition(input.position);
+            if (input.kind == InputKind::MOUSE_CLICK)
+            {
+                event.setMouseButton(input.button);
+            }
+            onEvent(&event);
+            break;
+        }
+        case InputKind::CLOSE:
+        {
+            const EventClose event;
+            onEvent(&event);
+            break;
+        }
+        case InputKind::FOCUS_LOST:
+        case InputKind::FOCUS_GAINED:
+        {
+            const EventFocus event(input.kind == InputKind::FOCUS_GAINED);
+            onEvent(&event);
+            break;
+        }
+        // The window's own business: the game is not told.
+        case InputKind::RESIZE:
+            break;
+    }
 }
 
 } // namespace ostrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InputRecord.h"
 #include "Keyboard.h"
 #include "Manager.h"
 #include "Mouse.h"
@@ -11,6 +12,9 @@
 
 namespace ostrel
 {
+
+class DisplayManager;
+class InputFilter;
 
 Keyboard::Key convertSfKeyboardKeyToOstrel(sf::Keyboard::Key key);
 Mouse::Button convertSfMouseButtonToOstrel(sf::Mouse::Button button);
@@ -35,11 +39,25 @@ public:
     // releases, mouse moves, mouse-button presses, focus changes and the window's close
     // request (as an EventClose) are delivered; a resize lays the grid out again; everything
     // else is ignored. A handler may switch the display to full screen: the new window's
-    // events are read from then on.
+    // events are read from then on. With a filter, the filter's frame begins first and each
+    // input goes to the game only when the filter admits it.
     void getInput() const;
+
+    // Sends one input to every object, as if just read from the window.
+    void deliver(const InputRecord& input) const;
+
+    // The filter every input passes (not owned; nullptr for none).
+    void setFilter(InputFilter* filter) { m_filter = filter; }
+    InputFilter* getFilter() const { return m_filter; }
 
 private:
     InputManager();
+
+    // Passes a live input through the filter, then delivers it when admitted.
+    void receive(const InputRecord& input) const;
+    void receiveFocusLost(const DisplayManager& display) const;
+
+    InputFilter* m_filter = nullptr;
 };
 
 } // namespace ostrel

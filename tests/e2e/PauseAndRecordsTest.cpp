@@ -1,9 +1,8 @@
+#include "DisplayHold.h"
 #include "GameProcess.h"
 #include "TestDir.h"
 
 #include <gtest/gtest.h>
-
-#include <X11/Xlib.h>
 
 #include <chrono>
 #include <thread>
@@ -15,26 +14,6 @@ namespace
 
 const std::string RECORDS = std::string(GAME_STATE_HOME) + "/cornquota/records.txt";
 const std::string SETTINGS = std::string(GAME_CONFIG_HOME) + "/cornquota/settings.txt";
-
-// A connection to the test's display, held for the test's whole life: when its last client
-// leaves, the server resets, and a game started during the reset finds no display.
-class DisplayHold
-{
-public:
-    DisplayHold() : m_display(XOpenDisplay(nullptr)) {}
-    ~DisplayHold()
-    {
-        if (m_display)
-        {
-            XCloseDisplay(m_display);
-        }
-    }
-    DisplayHold(const DisplayHold&) = delete;
-    DisplayHold& operator=(const DisplayHold&) = delete;
-
-private:
-    Display* m_display;
-};
 
 // Waits up to ten seconds for the log to hold the text.
 bool logSays(const TestDir& dir, const std::string& text)

@@ -158,6 +158,26 @@ TEST_F(Economy, SelectionsAreDistinctAndNeverMoreThanThePool)
     EXPECT_EQ(upgrades.getShopSelection(20).size(), pool().size());
 }
 
+// The offers come from the run's seed: the same seed, the same shops, day after day.
+TEST_F(Economy, TheSameSeedDrawsTheSameOffers)
+{
+    const auto names = [this](std::uint32_t seed)
+    {
+        upgrades.seedOffers(seed);
+        std::string drawn;
+        for (int day = 0; day < 5; ++day)
+        {
+            for (const Upgrade& offer : upgrades.getShopSelection(3))
+            {
+                drawn += offer.m_name + ",";
+            }
+        }
+        return drawn;
+    };
+    EXPECT_EQ(names(5), names(5));
+    EXPECT_NE(names(5), names(6));
+}
+
 TEST_F(Economy, ResetForgetsEverything)
 {
     money.addMoney(2000);

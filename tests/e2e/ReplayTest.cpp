@@ -1,0 +1,148 @@
+#include "DisplayHold.h"
+#include "GameProcess.h"
+#include "TestDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+using testing_support::TestDir;
+
+namespace
+{
+
+// Runs the game without an X display, with the arguments, its output in out.txt and
+// err.txt; its exit status, or -1.
+int runGame(const std::string& arguments)
+{
+    const std::string command =
+        std::string("env -u DISPLAY ") + CORNQUOTA_BINARY + " " + arguments + " >out.txt 2>err.txt </dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Waits up to thirty seconds for the file to hold the text.
+bool waitForText(const TestDir& dir, const std::string& name, const std::string& text)
+{
+    for (int i = 0; i < 300; ++i)
+    {
+        if (dir.read(name).find(text) != std::string::npos)
+        {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+// Replays the recording with --fast in a window; the exit status, or -1. Its stderr lands
+// in stderr.txt. A busy machine may take a while to start the game: the replay's last words
+// in the log are awaited first.
+int replayFast(const TestDir& dir, const std::string& recording, const std::string& last_words)
+{
+    std::filesystem::remove("ostrel.log");
+    GameProcess game;
+    if (!game.start({CORNQUOTA_BINARY, "--replay", recording, "--fast"}))
+    {
+        return -1;
+    }
+    waitForText(dir, "ostrel.log", last_words);
+    return game.waitForExit();
+}
+
+} // namespace
+
+// Whatever the command line asks that needs no play is answered before the engine starts:
+// no window (there is no display here), and no log.
+TEST(CommandLineOfTheGame, AnswersOrRefusesBeforeAnythingStarts)
+{
+    struct Case
+    {
+        std::string arguments;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    TestDir dir(TestDir::EMPTY);
+    std::filesystem::create_directory("folder");
+    dir.write("empty.txt", "");
+    const Case cases[] = {
+        {"--help", 0, "Usage: cornquota", ""},
+        {"--version", 0, std::string("Corn Quota ") + CORNQUOTA_VERSION + "\n", ""},
+        {"--bogus", 2, "", "cornquota: unknown option '--bogus'\n\nUsage: cornquota"},
+        {"--seed 1e3", 2, "", "cornquota: bad seed '1e3'"},
+        {"--record folder", 2, "", "cornquota: cannot write the recording 'folder': Is a directory"},
+        {"--replay absent.txt", 2, "", "absent.txt: cannot open: No such file or directory\n"},
+        {"--replay empty.txt --fast", 2, "", "empty.txt:0: empty: not a recording\n"},
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(runGame(c.arguments), c.status) << c.arguments;
+        EXPECT_EQ(dir.read("out.txt").substr(0, c.out.size()), c.out) << c.arguments;
+        EXPECT_EQ(dir.read("err.txt").substr(0, c.err.size()), c.err) << c.arguments;
+        EXPECT_FALSE(std::filesystem::exists("ostrel.log")) << c.arguments;
+    }
+}
+
+// A run recorded through the real window replays to the same checkpoints, in a window of
+// another size too; a recording whose checkpoint no longer matches fails at that step.
+TEST(RecordAndReplay, ARecordedRunReplaysExactly)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    const DisplayHold hold;
+    TestDir dir(TestDir::GAME_DATA);
+    {
+        GameProcess game;
+        ASSERT_TRUE(game.start({CORNQUOTA_BINARY, "--record", "run.txt", "--seed", "11"}));
+        ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
+        ASSERT_TRUE(game.xdotool("key --window %w space"));
+        ASSERT_TRUE(waitForText(dir, "run.txt", "key release SPACE"));
+        // Sow the first three plots (cells 4, 10 and 16 of row 6) and wave over the field.
+        for (const char* spot : {"51 192", "128 192", "205 192", "600 400"})
+        {
+            ASSERT_TRUE(game.xdotool(std::string("mousemove --window %w ") + spot + " click 1"));
+        }
+        ASSERT_TRUE(waitForText(dir, "run.txt", "300 check day=1"));
+        ASSERT_TRUE(game.xdotool("key --window %w q"));
+        EXPECT_EQ(game.waitForExit(), 0) << dir.read("stderr.txt");
+    }
+    const std::string run = dir.read("run.txt");
+    ASSERT_NE(run.find(" mouse click LEFT "), std::string::npos) << run;
+    ASSERT_NE(run.find(" key press Q\n"), std::string::npos) << "Q is the last input, after the last checkpoint";
+
+    EXPECT_EQ(replayFast(dir, "run.txt", "Replay: checkpoint 2 matched"), 0) << dir.read("stderr.txt");
+
+    {
+        // Played in the window, stretched to another size: the same run.
+        std::filesystem::remove("ostrel.log");
+        GameProcess game;
+        ASSERT_TRUE(game.start({CORNQUOTA_BINARY, "--replay", "run.txt"}));
+        ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
+        ASSERT_TRUE(game.xdotool("windowsize --sync %w 1300 900"));
+        ASSERT_TRUE(waitForText(dir, "ostrel.log", "Replay: checkpoint 2 matched"));
+        EXPECT_EQ(game.waitForExit(), 0) << "the recorded Q ends the replay";
+        EXPECT_EQ(dir.read("stderr.txt").find("left the recorded run"), std::string::npos) << dir.read("stderr.txt");
+    }
+
+    // The money noted at step 300 was not what the game held.
+    const std::string noted = "300 check day=1 money=";
+    const std::size_t at = run.find(noted) + noted.size();
+    const std::string money = run.substr(at, run.find(' ', at) - at);
+    std::string changed = run;
+    changed.insert(at, "9");
+    dir.write("changed.txt", changed);
+    EXPECT_EQ(replayFast(dir, "changed.txt", "the replay left the recorded run"), 1);
+    const std::string line = std::to_string(std::count(run.begin(), run.begin() + static_cast<long>(at), '\n') + 1);
+    const std::string message = "changed.txt:" + line + ": the replay left the recorded run at step 300: money " +
+                                money + " (recorded 9" + money + ")\n";
+    EXPECT_NE(dir.read("stderr.txt").find(message), std::string::npos) << dir.read("stderr.txt");
+}
