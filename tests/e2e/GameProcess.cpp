@@ -1,5 +1,7 @@
 #include "GameProcess.h"
 
+#include "GlDriver.h"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,23 +30,6 @@ std::string commandOutput(const std::string& command)
         pclose(pipe);
     }
     return output;
-}
-
-// Under AddressSanitizer, keeps Mesa's software GL driver loaded for the game's whole life:
-// unloaded before the leak check, it leaves its bookkeeping reported from "<unknown module>"
-// (the test executables do the same with dlopen; the game itself has no test code in it).
-void keepGlDriverLoaded()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    const char* const driver = "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so";
-    if (access(driver, R_OK) == 0)
-    {
-        setenv("LD_PRELOAD", driver, 1);
-        const char* options = std::getenv("ASAN_OPTIONS");
-        const std::string all = std::string(options ? options : "") + ":verify_asan_link_order=0";
-        setenv("ASAN_OPTIONS", all.c_str(), 1);
-    }
-#endif
 }
 
 } // namespace
@@ -78,7 +63,7 @@ bool GameProcess::start(const std::vector<std::string>& command)
     {
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(err, 2);
-        keepGlDriverLoaded();
+        testing_support::keepGlDriverLoadedInChildren();
         if (!m_display.empty())
         {
             setenv("DISPLAY", m_display.c_str(), 1);

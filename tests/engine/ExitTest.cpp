@@ -1,4 +1,5 @@
 #include "AudioFiles.h"
+#include "GlDriver.h"
 #include "TestDir.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ TEST(Exit, QuittingFromAHandlerEndsCleanly)
     TestDir dir;
     testing_support::writeWav("beep.wav", 0.5, 440);
     ASSERT_TRUE(testing_support::writeMp3("tune.mp3", 2.0, 330));
+    testing_support::keepGlDriverLoadedInChildren();
     const int status = std::system(EXIT_PROBE " 2> probe.err");
     ASSERT_TRUE(WIFEXITED(status)) << "killed by a signal: " << dir.read("probe.err");
     EXPECT_EQ(WEXITSTATUS(status), 0) << dir.read("probe.err");
