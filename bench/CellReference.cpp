@@ -26,7 +26,7 @@ bool fillColor(ostrel::Color color, sf::Color& fill)
             fill = sf::Color(255, 255, 0, 255);
             return true;
         case ostrel::BLUE:
-            fill = sf::Color(0, 0, 255, 255);
+            fill = sf::Color(64, 128, 255, 255);
             return true;
         case ostrel::MAGENTA:
             fill = sf::Color(255, 0, 255, 255);

@@ -1,5 +1,7 @@
 // Frame-time figures of the engine under a real (or virtual) X display:
-//  - one world update of 1000 moving solid objects,
+//  - one world update of 250, 500 and 1000 moving solid objects, with the plain collision
+//    search and with the broad phase, and the world's other passes (a step event to every
+//    object, the drawing pass),
 //  - the game loop's step period with an otherwise empty world,
 //  - a frame drawn by the batched renderer against the per-cell one, for a full 80 x 24
 //    screen and for the game's busiest screens (a farm day with 28 plots, both pickups and
@@ -16,6 +18,7 @@
 #include "MoneyManager.h"
 #include "Object.h"
 #include "Pest.h"
+#include "PlainWorld.h"
 #include "Plot.h"
 #include "PlotModifier.h"
 #include "ResourceManifest.h"
@@ -26,6 +29,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <random>
 #include <vector>
 
 namespace
@@ -35,27 +39,85 @@ using Clock = std::chrono::steady_clock;
 using Calls = std::vector<ostrel::DrawCall>;
 const int FRAMES = 300;
 
-void benchWorldUpdate()
+// A world of `count` moving solid objects, the same on every call: half hard, half soft,
+// spread over the screen, each still or moving a quarter cell per step on either axis.
+void populate(int count)
 {
-    ostrel::WorldManager& world = ostrel::WorldManager::getInstance();
-    for (int i = 0; i < 1000; ++i)
+    std::mt19937 random(1);
+    std::uniform_int_distribution<int> col(0, 79);
+    std::uniform_int_distribution<int> row(0, 23);
+    std::uniform_int_distribution<int> step(-1, 1);
+    for (int i = 0; i < count; ++i)
     {
         ostrel::Object* object = new ostrel::Object;
         object->setSolidness(i % 2 ? ostrel::HARD : ostrel::SOFT);
-        object->setPosition(ostrel::Vector(static_cast<float>(std::rand() % 80), static_cast<float>(std::rand() % 24)));
-        object->setVelocity(ostrel::Vector(static_cast<float>(std::rand() % 3 - 1) * 0.25f,
-                                           static_cast<float>(std::rand() % 3 - 1) * 0.25f));
+        object->setPosition(ostrel::Vector(static_cast<float>(col(random)), static_cast<float>(row(random))));
+        object->setVelocity(
+            ostrel::Vector(static_cast<float>(step(random)) * 0.25f, static_cast<float>(step(random)) * 0.25f));
     }
+}
+
+template <typename Update>
+Timings timeUpdates(int count, Update update)
+{
+    populate(count);
     Timings timings;
     for (int frame = 0; frame < FRAMES; ++frame)
     {
         const Clock::time_point start = Clock::now();
-        world.update();
+        update();
         timings.add(millisecondsBetween(start, Clock::now()));
     }
-    timings.print("world update, 1000 objects", "updates");
-    world.shutDown();
-    world.startUp();
+    ostrel::WorldManager::getInstance().shutDown();
+    ostrel::WorldManager::getInstance().startUp();
+    return timings;
+}
+
+// The world update with the plain collision search and with the broad phase, on the same
+// worlds, so that how each grows with the number of objects reads off one table.
+void benchWorldUpdate()
+{
+    double plain_median = 0.0;
+    double broad_median = 0.0;
+    for (const int count : {250, 500, 1000})
+    {
+        reference::PlainWorld plain;
+        const Timings plain_timings = timeUpdates(count, [&plain] { plain.update(); });
+        const Timings broad_timings = timeUpdates(count, [] { ostrel::WorldManager::getInstance().update(); });
+        std::printf("world update %4d objects  plain median %6.2f worst %6.2f ms  broad median %6.2f worst %6.2f ms\n",
+                    count, plain_timings.median(), plain_timings.worst(), broad_timings.median(),
+                    broad_timings.worst());
+        plain_median = plain_timings.median();
+        broad_median = broad_timings.median();
+    }
+    std::printf("world plain=%.2f broad=%.2f\n", plain_median, broad_median);
+}
+
+// The other passes over the whole world in a step: a step event sent to every object, and the
+// drawing pass by altitude (objects without a sprite, so only the pass itself is timed).
+void benchWorldPasses()
+{
+    for (const int count : {40, 1000})
+    {
+        populate(count);
+        Timings broadcast;
+        Timings draw;
+        for (int frame = 0; frame < FRAMES; ++frame)
+        {
+            const ostrel::EventStep step(frame);
+            const Clock::time_point start = Clock::now();
+            ostrel::WorldManager::getInstance().onEvent(&step);
+            const Clock::time_point sent = Clock::now();
+            ostrel::WorldManager::getInstance().draw();
+            broadcast.add(millisecondsBetween(start, sent));
+            draw.add(millisecondsBetween(sent, Clock::now()));
+        }
+        std::printf("world passes %4d objects  step event median %6.3f worst %6.3f ms  draw pass median %6.3f worst "
+                    "%6.3f ms\n",
+                    count, broadcast.median(), broadcast.worst(), draw.median(), draw.worst());
+        ostrel::WorldManager::getInstance().shutDown();
+        ostrel::WorldManager::getInstance().startUp();
+    }
 }
 
 // Notes when each step arrives and ends the game after the last.
@@ -255,6 +317,7 @@ int main()
     }
     std::srand(1);
     benchWorldUpdate();
+    benchWorldPasses();
     benchLoop();
 
     loadResources();

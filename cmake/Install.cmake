@@ -17,6 +17,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/sprites ${CMAKE_SOURCE_DIR}/sounds ${CMAKE
 if(CORNQUOTA_INSTALL_FONT)
   install(FILES ${OSTREL_FONT_FILE} DESTINATION ${CORNQUOTA_INSTALL_GAMEDATADIR} RENAME ostrel-font.ttf)
 endif()
+install(FILES ${CMAKE_SOURCE_DIR}/dist/cornquota-128.png DESTINATION ${CORNQUOTA_INSTALL_GAMEDATADIR} RENAME icon.png)
 
 # The launcher finds the binary and the data relative to itself, so an installed tree can
 # be moved.

@@ -1,12 +1,15 @@
 #include "DayKeeper.h"
 
 #include "Crow.h"
+#include "DisplayManager.h"
 #include "DisplayText.h"
+#include "EventClose.h"
 #include "EventKeyboard.h"
 #include "EventNewDay.h"
 #include "EventStateChange.h"
 #include "EventStep.h"
 #include "Fly.h"
+#include "GameOverScreen.h"
 #include "MoneyManager.h"
 #include "Plot.h"
 #include "PlotModifier.h"
@@ -14,7 +17,6 @@
 #include "ShopDescription.h"
 #include "ShopDisplay.h"
 #include "Sounds.h"
-#include "TitleScreen.h"
 #include "UpgradeManager.h"
 #include "WorldManager.h"
 
@@ -60,6 +62,13 @@ DisplayText* makeShopText(const std::string& text, ostrel::Vector position)
 }
 
 } // namespace
+
+bool runInProgress()
+{
+    const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
+    const auto* keeper = keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+    return keeper && keeper->isGameRunning();
+}
 
 DayKeeper::DayKeeper() : m_day(0), m_ticks_left(0), m_day_active(false), m_game_running(false)
 {
@@ -182,8 +191,8 @@ void DayKeeper::startRun()
 void DayKeeper::endRun()
 {
     playSound("game_over");
-    // Made before the money is cleared: it shows the game-over picture when money was held.
-    new TitleScreen;
+    // Read before reset() clears the run's money.
+    new GameOverScreen(RunSummary{m_day, MoneyManager::getInstance().getCumulativeMoney()});
     reset();
     removeObjectsOfTypes({"Plot", "PlotModifier", "Crow", "Fly"});
 }
@@ -195,6 +204,11 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
         step();
         return 1;
     }
+    if (event->getType() == ostrel::CLOSE_EVENT)
+    {
+        // The window's close button quits like Q.
+        std::exit(0);
+    }
     if (event->getType() != ostrel::KEYBOARD_EVENT)
     {
         return 0;
@@ -203,6 +217,12 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
     if (keyboard->getKey() == ostrel::Keyboard::Q)
     {
         std::exit(0);
+    }
+    if (keyboard->getKeyboardAction() == ostrel::KEY_PRESSED && keyboard->getKey() == ostrel::Keyboard::F11)
+    {
+        ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+        display.setFullscreen(!display.isFullscreen());
+        return 1;
     }
     if (keyboard->getKeyboardAction() != ostrel::KEY_PRESSED || keyboard->getKey() != ostrel::Keyboard::SPACE)
     {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DisplayText.h"
+#include "HudText.h"
 
 // The HUD's day number, top left.
-class DayText : private DisplayText
+class DayText : private HudText
 {
 public:
     DayText();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DisplayText.h"
+#include "HudText.h"
 
 // The HUD's money and quota, top centre, as "$money / $quota", refreshed every step.
-class MoneyText : private DisplayText
+class MoneyText : private HudText
 {
 public:
     MoneyText();

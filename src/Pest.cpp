@@ -86,7 +86,7 @@ int Pest::eventHandler(const ostrel::Event* event)
     if (type == ostrel::MSE_EVENT && m_spawned)
     {
         const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
-        m_hovered = ostrel::boxContainsPosition(ostrel::getWorldBox(this), mouse->getMousePosition());
+        m_hovered = ostrel::boxCoversCell(ostrel::getDrawnBox(this), mouse->getMousePosition());
         if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered && m_hurt_countdown == 0)
         {
             takeDamage();

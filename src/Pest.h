@@ -39,6 +39,8 @@ public:
     void setMaxHealth(int max_health) { m_max_health = max_health; }
 
     bool isSpawned() const { return m_spawned; }
+    // Whether the last mouse event was in a cell the object draws in, where a click acts.
+    bool isHovered() const { return m_hovered; }
     int getHealth() const { return m_health; }
     int getSpawnCountdown() const { return m_spawn_countdown; }
     int getHurtCountdown() const { return m_hurt_countdown; }

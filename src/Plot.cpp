@@ -170,7 +170,7 @@ int Plot::eventHandler(const ostrel::Event* event)
     if (event->getType() == ostrel::MSE_EVENT)
     {
         const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
-        m_hovered = ostrel::boxContainsPosition(ostrel::getWorldBox(this), mouse->getMousePosition());
+        m_hovered = ostrel::boxCoversCell(ostrel::getDrawnBox(this), mouse->getMousePosition());
         if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered)
         {
             handleClick();
@@ -286,7 +286,17 @@ int Plot::draw()
     {
         return 0;
     }
-    Object::draw();
+    const ostrel::Sprite* plot_sprite = getAnimation().getSprite();
+    if (plot_sprite && m_corn_sprite && m_stage == 4 && plot_sprite->getColor() == m_corn_sprite->getColor())
+    {
+        // Ripe corn stands out by its colour: a plot of the same colour is drawn in white around
+        // it (no plot is white, and white corn never meets this case).
+        plot_sprite->getFrame(0).draw(getPosition(), ostrel::WHITE);
+    }
+    else
+    {
+        Object::draw();
+    }
     if (m_corn_sprite)
     {
         m_corn_sprite->draw(0, getPosition());

@@ -17,8 +17,9 @@ const std::int32_t CORN_VALUES[5] = {10, 15, 20, 25, 30};
 int getCornLevel();
 
 // One square of field. A click sows it when empty and harvests it when ripe; the corn grows
-// through seeds, sprouts and growing to ripe, faster when watered or fertilized. Plots place
-// themselves ten to a row, 8 columns and 6 rows apart.
+// through seeds, sprouts and growing to ripe, faster when watered or fertilized. Ripe corn
+// never shares its plot's colour. Plots place themselves ten to a row, 8 columns and 6 rows
+// apart.
 class Plot : public FarmObject
 {
 public:
@@ -40,6 +41,8 @@ public:
     int draw() override;
 
     int getStage() const { return m_stage; }
+    // Whether the last mouse event was in a cell the object draws in, where a click acts.
+    bool isHovered() const { return m_hovered; }
     int getGrowth() const { return m_growth; }
     int getWateredSteps() const { return m_watered_steps; }
     bool isFertilized() const { return m_fertilized; }

@@ -55,7 +55,7 @@ int PlotModifier::eventHandler(const ostrel::Event* event)
     if (event->getType() == ostrel::MSE_EVENT && m_available)
     {
         const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
-        m_hovered = ostrel::boxContainsPosition(ostrel::getWorldBox(this), mouse->getMousePosition());
+        m_hovered = ostrel::boxCoversCell(ostrel::getDrawnBox(this), mouse->getMousePosition());
         if (mouse->getMouseAction() == ostrel::CLICKED && m_hovered && !m_modifier_held)
         {
             pickUp();

@@ -19,6 +19,8 @@ public:
 
     PlotModifierType getModifierType() const { return m_modifier_type; }
     bool isAvailable() const { return m_available; }
+    // Whether the last mouse event was in a cell the object draws in, where a click acts.
+    bool isHovered() const { return m_hovered; }
     int getRespawnDelay() const { return m_respawn_delay; }
 
 private:

@@ -4,6 +4,7 @@
 #include "EventModifierChange.h"
 #include "EventMouse.h"
 #include "EventNewDay.h"
+#include "utility.h"
 
 Reticle::Reticle() : m_modifier(NONE)
 {
@@ -48,5 +49,6 @@ int Reticle::draw()
     {
         color = ostrel::RED;
     }
-    return ostrel::DisplayManager::getInstance().drawCh(getPosition(), '+', color);
+    // In the cell under the pointer, the one every click and hover is tested against.
+    return ostrel::DisplayManager::getInstance().drawCh(ostrel::cellOf(getPosition()), '+', color);
 }

@@ -3,7 +3,7 @@
 #include "Object.h"
 #include "PlotModifierType.h"
 
-// The game's mouse cursor: a "+" at the mouse position, coloured by the modifier held
+// The game's mouse cursor: a "+" in the cell under the pointer, coloured by the modifier held
 // (cyan for the watering can, red for fertilizer, white for nothing).
 class Reticle : public ostrel::Object
 {

@@ -12,6 +12,18 @@
 
 #include <utility>
 
+namespace
+{
+
+// The cells of a line of text drawn centred on `centre`.
+ostrel::Box lineBox(const std::string& text, ostrel::Vector centre)
+{
+    const auto half = static_cast<float>(text.size() / 2);
+    return ostrel::Box(ostrel::Vector(centre.getX() - half, centre.getY()), static_cast<float>(text.size()), 1.0f);
+}
+
+} // namespace
+
 ShopDisplay::ShopDisplay(Upgrade upgrade) : m_purchased(false), m_hovered(false), m_price(0), m_click_delay(60)
 {
     setType("ShopDisplay");
@@ -31,7 +43,7 @@ int ShopDisplay::eventHandler(const ostrel::Event* event)
     if (event->getType() == ostrel::MSE_EVENT)
     {
         const auto* mouse = dynamic_cast<const ostrel::EventMouse*>(event);
-        const bool inside = ostrel::boxContainsPosition(ostrel::getWorldBox(this), mouse->getMousePosition());
+        const bool inside = covers(mouse->getMousePosition());
         if (inside && mouse->getMouseAction() == ostrel::CLICKED && m_click_delay == 0)
         {
             tryPurchase();
@@ -57,6 +69,19 @@ void ShopDisplay::updateHover(bool hovered)
     ostrel::WorldManager::getInstance().onEvent(&description);
 }
 
+bool ShopDisplay::covers(ostrel::Vector position) const
+{
+    const ostrel::Vector at = getPosition();
+    return ostrel::boxCoversCell(ostrel::getWorldBox(this), position) ||
+           ostrel::boxCoversCell(lineBox(m_upgrade.m_name, ostrel::Vector(at.getX(), at.getY() - 4)), position) ||
+           ostrel::boxCoversCell(lineBox(priceText(), ostrel::Vector(at.getX(), at.getY() + 3)), position);
+}
+
+std::string ShopDisplay::priceText() const
+{
+    return m_purchased ? "Purchased" : "$" + std::to_string(m_price);
+}
+
 void ShopDisplay::tryPurchase()
 {
     if (m_purchased)
@@ -75,8 +100,7 @@ int ShopDisplay::draw()
     const ostrel::Vector position = getPosition();
     display.drawString(ostrel::Vector(position.getX(), position.getY() - 4), m_upgrade.m_name, ostrel::CENTER_JUSTIFIED,
                        ostrel::WHITE);
-    const std::string price = m_purchased ? "Purchased" : "$" + std::to_string(m_price);
-    display.drawString(ostrel::Vector(position.getX(), position.getY() + 3), price, ostrel::CENTER_JUSTIFIED,
+    display.drawString(ostrel::Vector(position.getX(), position.getY() + 3), priceText(), ostrel::CENTER_JUSTIFIED,
                        ostrel::WHITE);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "DayKeeper.h"
 #include "DayText.h"
+#include "HeldText.h"
 #include "MoneyText.h"
 #include "Reticle.h"
 #include "TimeText.h"
@@ -15,4 +16,5 @@ void createStartObjects()
     new TimeText;
     new MoneyText;
     new DayText;
+    new HeldText;
 }

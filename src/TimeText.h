@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DisplayText.h"
+#include "HudText.h"
 
 // The HUD's seconds left in the day, top right, read from the day keeper every step.
-class TimeText : private DisplayText
+class TimeText : private HudText
 {
 public:
     TimeText();

@@ -22,7 +22,8 @@ sf::Color glyphColor(Color color)
         case YELLOW:
             return sf::Color(255, 255, 0, 255);
         case BLUE:
-            return sf::Color(0, 0, 255, 255);
+            // Lightened from (0, 0, 255), which is 2.4:1 on black, so that blue text reads.
+            return sf::Color(64, 128, 255, 255);
         case MAGENTA:
             return sf::Color(255, 0, 255, 255);
         case CYAN:
@@ -33,7 +34,18 @@ sf::Color glyphColor(Color color)
     }
 }
 
-unsigned glyphSize()
+sf::Vector2u screenSize()
+{
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+#if SFML_VERSION_MAJOR >= 3
+    return desktop.size;
+#else
+    return sf::Vector2u(desktop.width, desktop.height);
+#endif
+}
+
+// The glyph size for the grid at 1x: twice the cell's smaller side, rounded down.
+unsigned baseGlyphSize()
 {
     const float size = charWidth() < charHeight() ? 2.0f * charWidth() : 2.0f * charHeight();
     return static_cast<unsigned>(size);
@@ -121,6 +133,21 @@ float charWidth()
     return static_cast<float>(display.getHorizontalPixels()) / static_cast<float>(display.getHorizontal());
 }
 
+sf::Vector2u fittedWindowSize(sf::Vector2u screen, sf::Vector2u picture)
+{
+    const unsigned panel = 64;
+    const unsigned height = screen.y > panel ? screen.y - panel : 0;
+    const unsigned multiple = std::min(screen.x / picture.x, height / picture.y);
+    if (multiple >= 1)
+    {
+        return sf::Vector2u(picture.x * multiple, picture.y * multiple);
+    }
+    // Too small for the picture itself: its shape, as wide as both sides allow.
+    const auto width = static_cast<unsigned>(
+        std::min<unsigned long long>(screen.x, static_cast<unsigned long long>(height) * picture.x / picture.y));
+    return sf::Vector2u(width, static_cast<unsigned>(static_cast<unsigned long long>(width) * picture.y / picture.x));
+}
+
 Vector spacesToPixels(Vector spaces)
 {
     return Vector(spaces.getX() * charWidth(), spaces.getY() * charHeight());
@@ -135,8 +162,8 @@ DisplayManager::DisplayManager()
     : m_window_horizontal_pixels(WINDOW_HORIZONTAL_PIXELS_DEFAULT),
       m_window_vertical_pixels(WINDOW_VERTICAL_PIXELS_DEFAULT),
       m_window_horizontal_chars(WINDOW_HORIZONTAL_CHARS_DEFAULT),
-      m_window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT), m_vertices(sf::PrimitiveType::Triangles),
-      m_ink(m_window_horizontal_pixels, m_window_vertical_pixels),
+      m_window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT), m_title(WINDOW_TITLE_DEFAULT),
+      m_vertices(sf::PrimitiveType::Triangles), m_ink(m_window_horizontal_pixels, m_window_vertical_pixels),
       m_drawn_cells(static_cast<std::size_t>(m_window_horizontal_chars * m_window_vertical_chars)),
       m_shown_cells(m_drawn_cells.size())
 {
@@ -158,18 +185,25 @@ int DisplayManager::startUp()
         return 0;
     }
 
-    const auto width = static_cast<unsigned>(m_window_horizontal_pixels);
-    const auto height = static_cast<unsigned>(m_window_vertical_pixels);
-    const sf::String title(std::string("Ostrel"));
-#if SFML_VERSION_MAJOR >= 3
-    m_window = std::make_unique<sf::RenderWindow>(sf::VideoMode({width, height}, 32), title, sf::Style::Default,
-                                                  sf::State::Windowed, sf::ContextSettings());
-#else
-    m_window = std::make_unique<sf::RenderWindow>(sf::VideoMode(width, height, 32), title, sf::Style::Default,
-                                                  sf::ContextSettings());
-#endif
-    m_window->setMouseCursorVisible(false);
-    m_window->setVerticalSyncEnabled(true);
+    const sf::Vector2u picture(static_cast<unsigned>(m_window_horizontal_pixels),
+                               static_cast<unsigned>(m_window_vertical_pixels));
+    // The window opens first and then takes the size that fits the screen: reading the
+    // screen's size with no window open would close the last connection to the display
+    // server, which a server may answer by resetting itself.
+    m_fullscreen = false;
+    openWindow(picture);
+    const sf::Vector2u screen = screenSize();
+    m_windowed_size = fittedWindowSize(screen, picture);
+    if (m_windowed_size.x == 0 || m_windowed_size.y == 0)
+    {
+        m_windowed_size = picture;
+    }
+    if (m_windowed_size != picture)
+    {
+        m_window->setSize(m_windowed_size);
+        centreWindow();
+        refreshLayout();
+    }
 
 #if SFML_VERSION_MAJOR >= 3
     const bool font_loaded = m_font.openFromFile(std::filesystem::path(FONT_FILE_DEFAULT));
@@ -181,6 +215,131 @@ int DisplayManager::startUp()
         return -1;
     }
     return Manager::startUp();
+}
+
+void DisplayManager::openWindow(sf::Vector2u size)
+{
+    const sf::String title(m_title);
+    // The old window goes first: two windows of one game must never be on screen together.
+    m_window.reset();
+#if SFML_VERSION_MAJOR >= 3
+    const sf::State state = m_fullscreen ? sf::State::Fullscreen : sf::State::Windowed;
+    m_window = std::make_unique<sf::RenderWindow>(sf::VideoMode(size, 32), title, sf::Style::Default, state,
+                                                  sf::ContextSettings());
+#else
+    const auto style = m_fullscreen ? sf::Style::Fullscreen : sf::Style::Default;
+    m_window =
+        std::make_unique<sf::RenderWindow>(sf::VideoMode(size.x, size.y, 32), title, style, sf::ContextSettings());
+#endif
+    m_window->setMouseCursorVisible(false);
+    m_window->setVerticalSyncEnabled(true);
+    m_window->setKeyRepeatEnabled(m_key_repeat);
+    applyIcon();
+    if (!m_fullscreen)
+    {
+        centreWindow();
+    }
+    m_layout_size = sf::Vector2u();
+    refreshLayout();
+}
+
+void DisplayManager::centreWindow()
+{
+    const sf::Vector2i screen(screenSize());
+    const sf::Vector2i size(m_window->getSize());
+    m_window->setPosition(sf::Vector2i((screen.x - size.x) / 2, (screen.y - size.y) / 2));
+}
+
+void DisplayManager::setFullscreen(bool fullscreen)
+{
+    if (!m_window || fullscreen == m_fullscreen)
+    {
+        return;
+    }
+    if (fullscreen)
+    {
+        m_windowed_size = m_window->getSize();
+    }
+    m_fullscreen = fullscreen;
+    const sf::Vector2u screen = screenSize();
+    // Nothing of a frame begun in the old window may reach the new one.
+    m_vertices.clear();
+    m_drawn_calls.clear();
+    std::fill(m_drawn_cells.begin(), m_drawn_cells.end(), Cell());
+    openWindow(m_fullscreen ? screen : m_windowed_size);
+}
+
+void DisplayManager::setKeyRepeatEnabled(bool enabled)
+{
+    m_key_repeat = enabled;
+    if (m_window)
+    {
+        m_window->setKeyRepeatEnabled(enabled);
+    }
+}
+
+void DisplayManager::refreshLayout()
+{
+    if (!m_window || m_window->getSize() == m_layout_size)
+    {
+        return;
+    }
+    m_layout_size = m_window->getSize();
+    const float width = static_cast<float>(m_layout_size.x);
+    const float height = static_cast<float>(m_layout_size.y);
+    const float picture_width = static_cast<float>(m_window_horizontal_pixels);
+    const float picture_height = static_cast<float>(m_window_vertical_pixels);
+    m_scale = std::min(width / picture_width, height / picture_height);
+    // Whole pixels, so that a whole scale keeps the cells on the same pixel boundaries.
+    m_offset = sf::Vector2f(std::floor((width - picture_width * m_scale) / 2.0f),
+                            std::floor((height - picture_height * m_scale) / 2.0f));
+#if SFML_VERSION_MAJOR >= 3
+    m_window->setView(sf::View(sf::FloatRect({0.0f, 0.0f}, {width, height})));
+#else
+    m_window->setView(sf::View(sf::FloatRect(0.0f, 0.0f, width, height)));
+#endif
+    m_ink = InkGrid(static_cast<int>(m_layout_size.x), static_cast<int>(m_layout_size.y));
+    // Glyphs rasterised for the old size are of no more use.
+    m_vertices.clear();
+}
+
+void DisplayManager::setTitle(const std::string& title)
+{
+    m_title = title;
+    if (m_window)
+    {
+        m_window->setTitle(sf::String(m_title));
+    }
+}
+
+int DisplayManager::setIcon(const std::string& file)
+{
+    sf::Image icon;
+#if SFML_VERSION_MAJOR >= 3
+    const bool loaded = icon.loadFromFile(std::filesystem::path(file));
+#else
+    const bool loaded = icon.loadFromFile(file);
+#endif
+    if (!loaded || icon.getSize().x == 0 || icon.getSize().y == 0)
+    {
+        return -1;
+    }
+    m_icon = icon;
+    applyIcon();
+    return 0;
+}
+
+void DisplayManager::applyIcon()
+{
+    if (!m_window || m_icon.getSize().x == 0)
+    {
+        return;
+    }
+#if SFML_VERSION_MAJOR >= 3
+    m_window->setIcon(m_icon);
+#else
+    m_window->setIcon(m_icon.getSize().x, m_icon.getSize().y, m_icon.getPixelsPtr());
+#endif
 }
 
 void DisplayManager::shutDown()
@@ -206,14 +365,16 @@ int DisplayManager::drawCh(Vector world_pos, char ch, Color color) const
         return -1;
     }
     const Vector pixel_pos = spacesToPixels(world_pos);
-    const sf::Vector2f origin(pixel_pos.getX(), pixel_pos.getY());
+    const sf::Vector2f origin(m_offset.x + m_scale * pixel_pos.getX(), m_offset.y + m_scale * pixel_pos.getY());
+    const float cell_width = m_scale * charWidth();
+    const float cell_height = m_scale * charHeight();
 
-    // The cell's opaque rectangle, 1.28 pixels left of and 6.4 below the glyph's origin. The
-    // frame starts black, so it changes only the parts of glyphs drawn earlier that it
-    // covers: those parts are painted black, in the order the rectangle would have been.
-    const float left = origin.x - charWidth() / 10.0f;
-    const float top = origin.y + charHeight() / 5.0f;
-    const InkGrid::Rect cell{left, top, left + charWidth(), top + charHeight()};
+    // The cell's opaque rectangle, a tenth of a cell left of and a fifth below the glyph's
+    // origin. The frame starts black, so it changes only the parts of glyphs drawn earlier
+    // that it covers: those parts are painted black, in the order the rectangle would have been.
+    const float left = origin.x - cell_width / 10.0f;
+    const float top = origin.y + cell_height / 5.0f;
+    const InkGrid::Rect cell{left, top, left + cell_width, top + cell_height};
     const sf::Vector2f white_texel(1.0f, 1.0f);
     for (const InkGrid::Rect& overlap : m_ink.overlaps(cell))
     {
@@ -221,7 +382,7 @@ int DisplayManager::drawCh(Vector world_pos, char ch, Color color) const
                    white_texel, white_texel, sf::Color(0, 0, 0, 255));
     }
 
-    const unsigned size = glyphSize();
+    const unsigned size = getCharacterSize();
     const sf::Glyph& glyph = m_font.getGlyph(static_cast<unsigned char>(ch), size, true);
     if (!drawsNoGlyph(ch, glyph))
     {
@@ -269,6 +430,7 @@ int DisplayManager::swapBuffers()
     }
     flush();
     m_window->display();
+    refreshLayout();
     m_window->clear(WINDOW_BACKGROUND_COLOR_DEFAULT);
     m_ink.clear();
 
@@ -285,13 +447,14 @@ void DisplayManager::flush() const
     {
         return;
     }
-    m_window->draw(m_vertices, sf::RenderStates(&m_font.getTexture(glyphSize())));
+    m_window->draw(m_vertices, sf::RenderStates(&m_font.getTexture(getCharacterSize())));
     m_vertices.clear();
 }
 
 unsigned DisplayManager::getCharacterSize() const
 {
-    return glyphSize();
+    const long size = std::lround(static_cast<float>(baseGlyphSize()) * m_scale);
+    return size < 1 ? 1u : static_cast<unsigned>(size);
 }
 
 sf::Image DisplayManager::capture()

@@ -1,6 +1,7 @@
 #include "InputManager.h"
 
 #include "DisplayManager.h"
+#include "EventClose.h"
 #include "EventKeyboard.h"
 #include "EventMouse.h"
 
@@ -23,20 +24,26 @@ void deliverKey(const InputManager& input, sf::Keyboard::Key code, EventKeyboard
     input.onEvent(&event);
 }
 
-void deliverMove(const InputManager& input, const sf::RenderWindow& window, int x, int y)
+void deliverMove(const InputManager& input, int x, int y)
 {
     EventMouse event;
     event.setMouseAction(MOVED);
-    event.setMousePosition(windowPixelsToSpaces(window, x, y));
+    event.setMousePosition(windowPixelsToSpaces(x, y));
     input.onEvent(&event);
 }
 
-void deliverClick(const InputManager& input, const sf::RenderWindow& window, int x, int y, sf::Mouse::Button button)
+void deliverClick(const InputManager& input, int x, int y, sf::Mouse::Button button)
 {
     EventMouse event;
     event.setMouseAction(CLICKED);
-    event.setMousePosition(windowPixelsToSpaces(window, x, y));
+    event.setMousePosition(windowPixelsToSpaces(x, y));
     event.setMouseButton(convertSfMouseButtonToOstrel(button));
+    input.onEvent(&event);
+}
+
+void deliverClose(const InputManager& input)
+{
+    const EventClose event;
     input.onEvent(&event);
 }
 
@@ -128,10 +135,16 @@ Mouse::Button convertSfMouseButtonToOstrel(sf::Mouse::Button button)
     }
 }
 
-Vector windowPixelsToSpaces(const sf::RenderWindow& window, int x, int y)
+Vector windowPixelsToSpaces(int x, int y)
 {
-    const sf::Vector2f coords = window.mapPixelToCoords(sf::Vector2i(x, y));
-    return pixelsToSpaces(Vector(coords.x, coords.y));
+    const DisplayManager& display = DisplayManager::getInstance();
+    // In doubles and by whole factors, so that a pixel on a cell's edge at 1x or 2x maps
+    // exactly onto the edge, never a rounding error to one side of it.
+    const double scale = display.getScale();
+    const double picture_x = (x - static_cast<double>(display.getOffset().x)) / scale;
+    const double picture_y = (y - static_cast<double>(display.getOffset().y)) / scale;
+    return Vector(static_cast<float>(picture_x * display.getHorizontal() / display.getHorizontalPixels()),
+                  static_cast<float>(picture_y * display.getVertical() / display.getVerticalPixels()));
 }
 
 InputManager::InputManager()
@@ -149,38 +162,38 @@ InputManager& InputManager::getInstance()
 
 int InputManager::startUp()
 {
-    const DisplayManager& display = DisplayManager::getInstance();
+    DisplayManager& display = DisplayManager::getInstance();
     if (!display.isStarted())
     {
         return -1;
     }
-    display.getWindow()->setKeyRepeatEnabled(false);
+    display.setKeyRepeatEnabled(false);
     return Manager::startUp();
 }
 
 void InputManager::shutDown()
 {
-    const DisplayManager& display = DisplayManager::getInstance();
+    DisplayManager& display = DisplayManager::getInstance();
     if (!display.isStarted() || !isStarted())
     {
         return;
     }
-    display.getWindow()->setKeyRepeatEnabled(true);
+    display.setKeyRepeatEnabled(true);
     Manager::shutDown();
 }
 
 void InputManager::getInput() const
 {
-    const DisplayManager& display = DisplayManager::getInstance();
+    DisplayManager& display = DisplayManager::getInstance();
     if (!display.isStarted() || !isStarted())
     {
         return;
     }
-    sf::RenderWindow& window = *display.getWindow();
 
-    // Each event is delivered to every object before the next one is read.
+    // Each event is delivered to every object before the next one is read, from the window
+    // open at the time: a handler may have replaced it.
 #if SFML_VERSION_MAJOR >= 3
-    while (const std::optional<sf::Event> event = window.pollEvent())
+    while (const std::optional<sf::Event> event = display.getWindow()->pollEvent())
     {
         if (const auto* pressed = event->getIf<sf::Event::KeyPressed>())
         {
@@ -192,16 +205,24 @@ void InputManager::getInput() const
         }
         else if (const auto* moved = event->getIf<sf::Event::MouseMoved>())
         {
-            deliverMove(*this, window, moved->position.x, moved->position.y);
+            deliverMove(*this, moved->position.x, moved->position.y);
         }
         else if (const auto* clicked = event->getIf<sf::Event::MouseButtonPressed>())
         {
-            deliverClick(*this, window, clicked->position.x, clicked->position.y, clicked->button);
+            deliverClick(*this, clicked->position.x, clicked->position.y, clicked->button);
+        }
+        else if (event->is<sf::Event::Closed>())
+        {
+            deliverClose(*this);
+        }
+        else if (event->is<sf::Event::Resized>())
+        {
+            display.refreshLayout();
         }
     }
 #else
     sf::Event event;
-    while (window.pollEvent(event))
+    while (display.getWindow()->pollEvent(event))
     {
         if (event.type == sf::Event::KeyPressed)
         {
@@ -213,11 +234,19 @@ void InputManager::getInput() const
         }
         else if (event.type == sf::Event::MouseMoved)
         {
-            deliverMove(*this, window, event.mouseMove.x, event.mouseMove.y);
+            deliverMove(*this, event.mouseMove.x, event.mouseMove.y);
         }
         else if (event.type == sf::Event::MouseButtonPressed)
         {
-            deliverClick(*this, window, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button);
+            deliverClick(*this, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button);
+        }
+        else if (event.type == sf::Event::Closed)
+        {
+            deliverClose(*this);
+        }
+        else if (event.type == sf::Event::Resized)
+        {
+            display.refreshLayout();
         }
     }
 #endif

@@ -33,6 +33,12 @@ int Object::draw()
     return m_animation.draw(m_position);
 }
 
+void Object::setPosition(Vector position)
+{
+    m_position = position;
+    WorldManager::getInstance().objectChanged(this);
+}
+
 void Object::setType(std::string type)
 {
     m_type = std::move(type);
@@ -90,6 +96,7 @@ int Object::setSolidness(Solidness solidness)
         return -1;
     }
     m_solidness = solidness;
+    WorldManager::getInstance().objectChanged(this);
     return 0;
 }
 
@@ -101,14 +108,20 @@ int Object::setSprite(std::string label)
         return -1;
     }
     m_animation.setSprite(sprite);
-    m_box = m_animation.getBox();
+    setBox(m_animation.getBox());
     return 0;
 }
 
 void Object::setAnimation(Animation animation)
 {
     m_animation = std::move(animation);
-    m_box = m_animation.getBox();
+    setBox(m_animation.getBox());
+}
+
+void Object::setBox(Box box)
+{
+    m_box = box;
+    WorldManager::getInstance().objectChanged(this);
 }
 
 } // namespace ostrel

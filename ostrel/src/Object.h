@@ -24,6 +24,8 @@ enum Solidness
 // Base of everything in the game world. An object puts itself into the world when it is
 // constructed and takes itself out when destroyed. Objects are created with new; the world
 // owns them from then on, and game code marks them for deletion instead of deleting them.
+// The setters of position, box and solidness tell the world, which files solid objects by
+// where they are.
 class Object
 {
 public:
@@ -44,7 +46,7 @@ public:
     std::string getType() const;
 
     // Moves at once, without collision or bounds tests.
-    void setPosition(Vector position) { m_position = position; }
+    void setPosition(Vector position);
     Vector getPosition() const { return m_position; }
 
     // 0 to MAX_ALTITUDE; -1 and unchanged otherwise.
@@ -71,7 +73,7 @@ public:
     int setSprite(std::string label);
     void setAnimation(Animation animation);
     Animation getAnimation() const { return m_animation; }
-    void setBox(Box box) { m_box = box; }
+    void setBox(Box box);
     Box getBox() const { return m_box; }
 
 private:

@@ -1,11 +1,27 @@
 #include "ObjectList.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace ostrel
 {
 
 ObjectList::ObjectList() : m_count(0) {}
+
+ObjectList::ObjectList(const ObjectList& other) : m_count(other.m_count)
+{
+    std::copy(other.m_objects, other.m_objects + m_count, m_objects);
+}
+
+ObjectList& ObjectList::operator=(const ObjectList& other)
+{
+    if (this != &other)
+    {
+        m_count = other.m_count;
+        std::copy(other.m_objects, other.m_objects + m_count, m_objects);
+    }
+    return *this;
+}
 
 int ObjectList::insert(Object* object)
 {

@@ -14,6 +14,9 @@ class ObjectList
 {
 public:
     ObjectList();
+    // Copies only the entries in use: most lists hold far fewer than MAX_OBJECTS.
+    ObjectList(const ObjectList& other);
+    ObjectList& operator=(const ObjectList& other);
 
     // Appends; -1 when full. Duplicates are allowed.
     int insert(Object* object);

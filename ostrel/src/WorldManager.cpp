@@ -25,6 +25,7 @@ int WorldManager::startUp()
 {
     m_all_objects.clear();
     m_marked_objects.clear();
+    m_grid.clear();
     return Manager::startUp();
 }
 
@@ -41,17 +42,32 @@ void WorldManager::shutDown()
     }
     m_all_objects.clear();
     m_marked_objects.clear();
+    m_grid.clear();
     Manager::shutDown();
 }
 
 int WorldManager::insertObject(Object* object)
 {
-    return m_all_objects.insert(object);
+    if (m_all_objects.insert(object) != 0)
+    {
+        return -1;
+    }
+    m_grid.insert(object);
+    return 0;
 }
 
 int WorldManager::removeObject(Object* object)
 {
-    return m_all_objects.remove(object);
+    if (m_all_objects.remove(object) != 0)
+    {
+        return -1;
+    }
+    if (m_grid.remove(object))
+    {
+        // The object's remaining entry now comes later in the world than its first did.
+        m_grid.renumber(m_all_objects);
+    }
+    return 0;
 }
 
 ObjectList WorldManager::getAllObjects() const
@@ -127,11 +143,23 @@ int WorldManager::markForDelete(Object* object)
 ObjectList WorldManager::getCollisions(const Object* object, Vector where) const
 {
     const Box box = getWorldBox(object, where);
+    const auto collides = [&](const Object* other)
+    { return other != object && other->isSolid() && boxIntersectsBox(getWorldBox(other), box); };
     ObjectList collisions;
-    for (int i = 0; i < m_all_objects.getCount(); ++i)
+    if (m_grid.hasDuplicates())
     {
-        Object* other = m_all_objects[i];
-        if (other != object && other->isSolid() && boxIntersectsBox(getWorldBox(other), box))
+        for (int i = 0; i < m_all_objects.getCount(); ++i)
+        {
+            if (collides(m_all_objects[i]))
+            {
+                collisions.insert(m_all_objects[i]);
+            }
+        }
+        return collisions;
+    }
+    for (Object* other : m_grid.candidates(box))
+    {
+        if (collides(other))
         {
             collisions.insert(other);
         }
@@ -173,6 +201,11 @@ int WorldManager::moveObject(Object* object, Vector where)
         object->eventHandler(&out);
     }
     return 0;
+}
+
+void WorldManager::objectChanged(const Object* object)
+{
+    m_grid.update(object);
 }
 
 } // namespace ostrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CollisionGrid.h"
 #include "Manager.h"
 #include "ObjectList.h"
 #include "Vector.h"
@@ -47,10 +48,17 @@ public:
     int moveObject(Object* object, Vector where);
 
 private:
+    // Object's setters report every change of position, box or solidness.
+    friend class Object;
+
     WorldManager();
+
+    void objectChanged(const Object* object);
 
     ObjectList m_all_objects;
     ObjectList m_marked_objects;
+    // The solid objects by where they are, so that a collision search looks only nearby.
+    CollisionGrid m_grid;
 };
 
 } // namespace ostrel

@@ -2,6 +2,7 @@
 
 #include "DisplayManager.h"
 #include "Object.h"
+#include "Sprite.h"
 
 #include <cmath>
 
@@ -29,6 +30,32 @@ bool boxContainsPosition(Box box, Vector position)
     const Vector corner = box.getCorner();
     return corner.getX() <= position.getX() && position.getX() <= corner.getX() + box.getHorizontal() &&
            corner.getY() <= position.getY() && position.getY() <= corner.getY() + box.getVertical();
+}
+
+Vector cellOf(Vector position)
+{
+    return Vector(std::floor(position.getX()), std::floor(position.getY()));
+}
+
+bool boxCoversCell(Box box, Vector position)
+{
+    const Vector cell = cellOf(position);
+    const Vector first = cellOf(box.getCorner());
+    return first.getX() <= cell.getX() && cell.getX() < first.getX() + box.getHorizontal() &&
+           first.getY() <= cell.getY() && cell.getY() < first.getY() + box.getVertical();
+}
+
+Box getDrawnBox(const Object* object)
+{
+    const Sprite* sprite = object->getAnimation().getSprite();
+    if (!sprite)
+    {
+        return Box(object->getPosition(), 0.0f, 0.0f);
+    }
+    const int width = sprite->getWidth();
+    const int height = sprite->getHeight();
+    const Vector offset(static_cast<float>(-(width / 2)), static_cast<float>(-(height / 2)));
+    return Box(object->getPosition() + offset, static_cast<float>(width), static_cast<float>(height));
 }
 
 Box getWorldBox(const Object* object)

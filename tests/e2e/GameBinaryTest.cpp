@@ -1,5 +1,6 @@
 #include "GameProcess.h"
 #include "TestDir.h"
+#include "WindowManagerProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,63 @@ TEST(GameBinary, StartsADaySowsAPlotAndQuits)
                             line.rfind("Failed to initialize sound", 0) == 0;
         EXPECT_TRUE(notice) << "unexpected on stderr: " << line;
     }
+}
+
+// A window resized to 1200 x 500 shows the grid at 500/768 of its size, centred between black
+// bars; a click there sows the plot under the "+".
+TEST(GameBinary, AClickInALetterboxedWindowSowsThePlotUnderThePlus)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::GAME_DATA);
+    GameProcess game;
+    ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
+    ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
+    ASSERT_TRUE(game.xdotool("windowsize %w 1200 500"));
+    const Image resized = screenWhen(game, [](const Image& image) { return image.width == 1200; });
+    ASSERT_EQ(resized.height, 500);
+
+    // The window pixels of cell edges: the grid is 666.7 pixels wide from x = 266.
+    const double scale = 500.0 / 768.0;
+    const auto x = [scale](double col) { return static_cast<int>(266 + scale * 12.8 * col); };
+    const auto y = [scale](double row) { return static_cast<int>(scale * 32 * row); };
+    ASSERT_TRUE(game.xdotool("mousemove --window %w 600 450 key space"));
+    const auto farmShown = [&](const Image& image) { return image.count(x(9), y(4), x(15), y(8), yellow) > 40; };
+    ASSERT_TRUE(farmShown(screenWhen(game, farmShown))) << "the second plot, cells 9 to 14 by 4 to 7";
+
+    // The "+" in cell (11, 6), among the second plot's corn cells.
+    const std::string aim = "mousemove --window %w " + std::to_string(x(11.5)) + " " + std::to_string(y(6.5));
+    ASSERT_TRUE(game.xdotool(aim + " click 1 sleep 0.2 mousemove --window %w 600 450"));
+    const auto sown = [&](const Image& image) { return image.count(x(10), y(5), x(14), y(7), white) > 4; };
+    const Image farm = screenWhen(game, sown);
+    EXPECT_TRUE(sown(farm)) << "white seeds in the second plot";
+    EXPECT_EQ(farm.count(x(2), y(5), x(6), y(7), white), 0) << "the first plot stays empty";
+    const auto lit = [](unsigned char r, unsigned char g, unsigned char b) { return r + g + b > 0; };
+    EXPECT_EQ(farm.count(0, 0, 262, 500, lit) + farm.count(938, 0, 1200, 500, lit), 0) << "black bars";
+
+    ASSERT_TRUE(game.xdotool("key q"));
+    EXPECT_EQ(game.waitForExit(), 0);
+}
+
+// The window is found by the game's title; its close button ends the game like Q.
+TEST(GameBinary, TheCloseButtonEndsTheGameWithStatusZero)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::GAME_DATA);
+    GameProcess game;
+    ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
+    ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
+    const IconSize icon = iconSize(game.window());
+    EXPECT_EQ(icon.width, 128) << "the game's icon";
+    EXPECT_EQ(icon.height, 128);
+
+    ASSERT_TRUE(sendCloseRequest(game.window()));
+    EXPECT_EQ(game.waitForExit(), 0) << dir.read("stderr.txt");
 }
 
 // Where the log cannot be created the game stops at once with status 1.

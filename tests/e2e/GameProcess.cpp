@@ -83,7 +83,7 @@ bool GameProcess::waitForWindow()
 {
     for (int i = 0; i < 300 && m_window.empty(); ++i)
     {
-        std::istringstream ids(commandOutput(onDisplay("xdotool search --name '^Ostrel$' 2>/dev/null")));
+        std::istringstream ids(commandOutput(onDisplay("xdotool search --name '^Corn Quota$' 2>/dev/null")));
         ids >> m_window;
         if (m_window.empty())
         {

@@ -37,10 +37,10 @@ TEST(Install, TheLauncherStartsTheGameFromAnotherFolder)
     TestDir dir(TestDir::EMPTY);
     const fs::path prefix = dir.path() / "prefix";
     ASSERT_TRUE(install(prefix)) << dir.read("install.txt");
-    for (const char* file :
-         {"share/cornquota/cornquota", "share/cornquota/ostrel-font.ttf", "share/cornquota/sprites/text/title.txt",
-          "share/cornquota/music/pumpkin_lounge.mp3", "share/icons/hicolor/scalable/apps/cornquota.svg",
-          "share/metainfo/org.cornquota.CornQuota.metainfo.xml", "share/man/man6/cornquota.6"})
+    for (const char* file : {"share/cornquota/cornquota", "share/cornquota/ostrel-font.ttf", "share/cornquota/icon.png",
+                             "share/cornquota/sprites/text/title.txt", "share/cornquota/music/pumpkin_lounge.mp3",
+                             "share/icons/hicolor/scalable/apps/cornquota.svg",
+                             "share/metainfo/org.cornquota.CornQuota.metainfo.xml", "share/man/man6/cornquota.6"})
     {
         EXPECT_TRUE(fs::exists(prefix / file)) << file;
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 using namespace ostrel;
@@ -78,26 +79,45 @@ protected:
     TestDir dir;
 };
 
-TEST_F(InputTest, MousePixelsBecomeCellsWithoutRounding)
+TEST_F(InputTest, MousePixelsBecomeFractionalCells)
 {
-    EXPECT_EQ(windowPixelsToSpaces(window(), 640, 384), Vector(50, 12));
-    EXPECT_EQ(windowPixelsToSpaces(window(), 13, 33), Vector(1.015625f, 1.03125f));
+    EXPECT_EQ(windowPixelsToSpaces(640, 384), Vector(50, 12));
+    EXPECT_EQ(windowPixelsToSpaces(13, 33), Vector(1.015625f, 1.03125f));
 }
 
 TEST_F(InputTest, AResizedWindowStillMapsClicksToTheCellsDrawnThere)
 {
-#if SFML_VERSION_MAJOR >= 3
-    window().setSize({2048u, 1536u});
-#else
-    window().setSize(sf::Vector2u(2048, 1536));
-#endif
-    // Let the resize arrive: the view keeps the 1024 x 768 drawing stretched over the window.
-    for (int i = 0; i < 100 && window().getSize().x != 2048u; ++i)
+    struct Case
     {
-        InputManager::getInstance().getInput();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        unsigned width, height;
+        float scale;
+        sf::Vector2f offset;
+    };
+    // Doubled, then pillarboxed and letterboxed: the grid keeps its shape, centred.
+    for (const Case& c : {Case{2048, 1536, 2.0f, {0, 0}}, Case{1600, 768, 1.0f, {288, 0}},
+                          Case{1200, 500, 500.0f / 768.0f, {std::floor((1200 - 1024 * 500.0f / 768.0f) / 2), 0}}})
+    {
+        const sf::Vector2u size(c.width, c.height);
+        window().setSize(size);
+        // Let the resize arrive.
+        for (int i = 0; i < 100 && window().getSize() != size; ++i)
+        {
+            InputManager::getInstance().getInput();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_EQ(window().getSize(), size);
+        DisplayManager::getInstance().refreshLayout();
+        EXPECT_FLOAT_EQ(DisplayManager::getInstance().getScale(), c.scale) << c.width << "x" << c.height;
+        EXPECT_EQ(DisplayManager::getInstance().getOffset(), c.offset) << c.width << "x" << c.height;
+        const auto at = [&c](float x, float y)
+        {
+            return windowPixelsToSpaces(static_cast<int>(c.offset.x + c.scale * x),
+                                        static_cast<int>(c.offset.y + c.scale * y));
+        };
+        EXPECT_EQ(at(0, 0), Vector(0, 0));
+        if (c.scale >= 1.0f)
+        {
+            EXPECT_EQ(at(640, 384), Vector(50, 12));
+        }
     }
-    ASSERT_EQ(window().getSize().x, 2048u);
-    EXPECT_EQ(windowPixelsToSpaces(window(), 1280, 768), Vector(50, 12));
-    EXPECT_EQ(windowPixelsToSpaces(window(), 0, 0), Vector(0, 0));
 }

@@ -1,6 +1,7 @@
 #include "DayKeeper.h"
 #include "EventKeyboard.h"
 #include "GameHarness.h"
+#include "GameOverScreen.h"
 #include "MoneyManager.h"
 #include "Plot.h"
 #include "StartObjects.h"
@@ -136,7 +137,7 @@ TEST_F(DayCycle, SpaceInTheShopResetsThePlotsAndStartsTheNextDay)
     EXPECT_EQ(dayKeeper()->getDay(), 2);
 }
 
-TEST_F(DayCycle, AMissedQuotaEndsTheRunOnTheGameOverPicture)
+TEST_F(DayCycle, AMissedQuotaEndsTheRunOnTheGameOverScreen)
 {
     startRun();
     MoneyManager::getInstance().addMoney(20);
@@ -155,11 +156,38 @@ TEST_F(DayCycle, AMissedQuotaEndsTheRunOnTheGameOverPicture)
     EXPECT_NE(screen().find("The quota was not met."), std::string::npos);
 
     frames(90);
-    EXPECT_EQ(screen().find("The quota was not met."), std::string::npos) << "the title returns after 90 steps";
+    EXPECT_NE(screen().find("The quota was not met."), std::string::npos) << "it stays until SPACE";
 
     startRun();
     EXPECT_EQ(dayKeeper()->getDay(), 1) << "a new run from day 1";
     EXPECT_EQ(count("Plot"), 10);
+    EXPECT_EQ(count("GameOverScreen"), 0);
+}
+
+TEST_F(DayCycle, ARunLostWithNothingEarnedStillEndsOnTheGameOverScreen)
+{
+    startRun();
+    finishDay();
+    ASSERT_EQ(count("GameOverScreen"), 1);
+    EXPECT_NE(screen().find("The quota was not met."), std::string::npos);
+    EXPECT_NE(screen().find("You reached day 1 and earned $0 over the run."), std::string::npos);
+}
+
+TEST_F(DayCycle, TheSummaryCountsEveryDollarTheRunTookIn)
+{
+    startRun();
+    MoneyManager::getInstance().addMoney(60);
+    finishDay();
+    ASSERT_EQ(dayKeeper()->getDay(), 2) << "in the shop";
+    ASSERT_TRUE(MoneyManager::getInstance().attemptPerformTransaction(40));
+    startRun(); // SPACE closes the shop
+    MoneyManager::getInstance().addMoney(15);
+    finishDay();
+    const ObjectList screens = objects("GameOverScreen");
+    ASSERT_EQ(screens.getCount(), 1);
+    const RunSummary summary = dynamic_cast<GameOverScreen*>(screens[0])->getSummary();
+    EXPECT_EQ(summary.day, 2);
+    EXPECT_EQ(summary.earned, 75) << "spending does not take from what was earned";
 }
 
 TEST_F(DayCycle, FieldWorkAddsOneBatchOfPlotsPerReturnToTheFarm)

@@ -15,7 +15,9 @@
 #include "UpgradeManager.h"
 #include "WorldManager.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 void GameHarness::SetUp()
 {
@@ -105,6 +107,24 @@ void GameHarness::move(ostrel::Vector cell)
     event.setMouseAction(ostrel::MOVED);
     event.setMousePosition(cell);
     ostrel::InputManager::getInstance().onEvent(&event);
+}
+
+bool GameHarness::resizeWindow(unsigned width, unsigned height)
+{
+    sf::RenderWindow& window = *ostrel::DisplayManager::getInstance().getWindow();
+    const sf::Vector2u size(width, height);
+    if (window.getSize() != size)
+    {
+        window.setSize(size);
+    }
+    // The window manager answers in its own time: wait for the resize to arrive, not for a time.
+    for (int i = 0; i < 500 && window.getSize() != size; ++i)
+    {
+        ostrel::InputManager::getInstance().getInput();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ostrel::DisplayManager::getInstance().refreshLayout();
+    return window.getSize() == size;
 }
 
 ostrel::ObjectList GameHarness::objects(const std::string& type) const

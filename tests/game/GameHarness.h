@@ -36,6 +36,9 @@ protected:
     void click(ostrel::Vector cell);
     void move(ostrel::Vector cell);
 
+    // Gives the window a new size and waits for the display to take it; false if it never did.
+    bool resizeWindow(unsigned width, unsigned height);
+
     ostrel::ObjectList objects(const std::string& type) const;
     int count(const std::string& type) const;
     std::vector<Plot*> plots() const;

@@ -1,3 +1,4 @@
+#include "DayKeeper.h"
 #include "DisplayBox.h"
 #include "DisplayManager.h"
 #include "DisplayText.h"
@@ -5,6 +6,7 @@
 #include "EventNewDay.h"
 #include "FloatingText.h"
 #include "GameHarness.h"
+#include "GameOverScreen.h"
 #include "MoneyManager.h"
 #include "QuotaMetText.h"
 #include "Reticle.h"
@@ -29,19 +31,26 @@ void broadcastModifier(PlotModifierType type)
 }
 } // namespace
 
-TEST_F(Screens, TitleHudAndReticleBeforeTheFirstDay)
+TEST_F(Screens, TheTitleShowsWithoutTheHudWhichComesWithTheRun)
 {
     createStartObjects();
     move(Vector(30, 22));
     frame();
     EXPECT_NE(row(4).find(".#######"), std::string::npos) << screen();
-    EXPECT_EQ(row(1).find("Day 1"), 6u);
-    EXPECT_EQ(row(1).find("$0 / $0"), 37u);
-    EXPECT_EQ(row(0).substr(4, 8), "--------");
-    EXPECT_EQ(row(2).substr(36, 8), "--------");
-    EXPECT_EQ(row(1).substr(72, 1), "0") << "the time shows 0 between days";
+    for (int r = 0; r < 3; ++r)
+    {
+        EXPECT_EQ(row(r), std::string(80, ' ')) << "no HUD on the title:\n" << screen();
+    }
     EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).ch, '+');
     EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).color, WHITE);
+
+    press(Keyboard::SPACE);
+    frame();
+    EXPECT_EQ(row(1).find("Day 1"), 6u);
+    EXPECT_EQ(row(1).find("$0 / $50"), 36u);
+    EXPECT_EQ(row(0).substr(4, 8), "--------");
+    EXPECT_EQ(row(2).substr(36, 8), "--------");
+    EXPECT_EQ(row(1).substr(71, 2), "60");
 
     broadcastModifier(WATERING_CAN);
     frame();
@@ -56,6 +65,28 @@ TEST_F(Screens, TitleHudAndReticleBeforeTheFirstDay)
     EXPECT_EQ(row(1).find("Day 2"), 6u);
 }
 
+TEST_F(Screens, TheHudSaysWhatIsHeldInWords)
+{
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "nothing held";
+    broadcastModifier(WATERING_CAN);
+    frame();
+    EXPECT_NE(row(22).find("Holding a watering can: click a plot to water it."), std::string::npos) << screen();
+    broadcastModifier(FERTILIZER);
+    frame();
+    EXPECT_NE(row(22).find("Holding fertilizer: click a plot to fertilize it."), std::string::npos);
+    broadcastModifier(NONE);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "spent";
+    broadcastModifier(WATERING_CAN);
+    const EventNewDay day(2);
+    WorldManager::getInstance().onEvent(&day);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "a new day drops what was held";
+}
+
 TEST_F(Screens, ReticleFollowsMovesButNotClicks)
 {
     Reticle* reticle = new Reticle;
@@ -65,7 +96,7 @@ TEST_F(Screens, ReticleFollowsMovesButNotClicks)
     EXPECT_EQ(reticle->getPosition(), Vector(50, 12));
     move(Vector(12.5f, 3.25f));
     frame();
-    EXPECT_EQ(DisplayManager::getInstance().shownCell(12, 3).ch, '+') << "drawn where the pointer is, unrounded";
+    EXPECT_EQ(DisplayManager::getInstance().shownCell(12, 3).ch, '+') << "drawn in the cell under the pointer";
     EXPECT_EQ(reticle->getAltitude(), MAX_ALTITUDE);
 }
 
@@ -73,7 +104,7 @@ TEST_F(Screens, TheTimeRoundsSecondsUp)
 {
     createStartObjects();
     frame();
-    EXPECT_EQ(row(1).substr(72, 2), "0 ");
+    EXPECT_EQ(row(1).substr(72, 2), "  ") << "no time on the title";
     press(Keyboard::SPACE);
     frame(); // 1799 left: 60 s
     EXPECT_EQ(row(1).substr(71, 2), "60");
@@ -84,16 +115,29 @@ TEST_F(Screens, TheTimeRoundsSecondsUp)
     EXPECT_EQ(row(1).substr(72, 1), "1") << "30 steps left";
 }
 
-TEST_F(Screens, AGameOverPictureGivesWayToTheTitleAfter90Steps)
+TEST_F(Screens, TheGameOverScreenSaysHowTheRunWentUntilSpace)
 {
-    MoneyManager::getInstance().addMoney(30);
-    new TitleScreen;
-    MoneyManager::getInstance().reset();
-    frames(89);
-    EXPECT_NE(screen().find("The quota was not met."), std::string::npos);
+    createStartObjects();
+    // The title goes with the first SPACE; the run is then lost straight away.
+    press(Keyboard::SPACE);
     frame();
-    EXPECT_EQ(screen().find("The quota was not met."), std::string::npos);
-    EXPECT_NE(row(4).find(".#######"), std::string::npos);
+    new GameOverScreen(RunSummary{4, 1234});
+    dayKeeper()->reset();
+    frames(100);
+    EXPECT_NE(screen().find("The quota was not met."), std::string::npos) << "it stays";
+    EXPECT_EQ(row(20).find("You reached day 4 and earned $1234 over the run."), 16u) << screen();
+    EXPECT_NE(row(22).find("Press SPACE to play again, or Q to quit."), std::string::npos);
+    EXPECT_EQ(row(1), std::string(80, ' ')) << "no HUD";
+    EXPECT_TRUE(musicPlaying("lounge"));
+
+    press(Keyboard::ENTER);
+    frame();
+    EXPECT_EQ(count("GameOverScreen"), 1);
+    press(Keyboard::SPACE);
+    EXPECT_FALSE(musicPlaying("lounge"));
+    frame();
+    EXPECT_EQ(count("GameOverScreen"), 0);
+    EXPECT_EQ(dayKeeper()->getDay(), 1) << "SPACE starts the next run";
 }
 
 TEST_F(Screens, OnlyAPressOfSpaceRemovesTheTitle)
@@ -167,5 +211,6 @@ TEST_F(Screens, StartObjectsHearEveryEventInTheGamesOrder)
     {
         types.push_back(all[i]->getType());
     }
-    EXPECT_EQ(types, (std::vector<std::string>{"Object", "Reticle", "DayKeeper", "TimeText", "MoneyText", "DayText"}));
+    EXPECT_EQ(types, (std::vector<std::string>{"Object", "Reticle", "DayKeeper", "TimeText", "MoneyText", "DayText",
+                                               "HeldText"}));
 }

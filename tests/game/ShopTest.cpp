@@ -90,21 +90,22 @@ TEST_F(Shop, HoveringShowsTheDescription)
     EXPECT_EQ(description(), "");
 }
 
-TEST_F(Shop, TheHitBoxReachesOneCellPastTheFrame)
+TEST_F(Shop, ACardTakesClicksInTheCellsItDrawsOnly)
 {
     MoneyManager::getInstance().addMoney(5000);
     ShopDisplay* a = card("Scarecrow", Vector(35, 10));
     ShopDisplay* b = card("Bug Net", Vector(65, 10));
     ShopDisplay* c = card("Bug Spray", Vector(50, 16));
     steps(60);
-    click(Vector(29, 10)); // x - 6
-    click(Vector(35, 6));  // y - 4, the name's row
+    click(Vector(29.9f, 10)); // the column left of the frame
+    click(Vector(40, 10));    // the column right of it
+    click(Vector(35, 14));    // the row below the price
     EXPECT_FALSE(a->isPurchased());
-    click(Vector(40, 10)); // x + 5
+    click(Vector(35.5f, 6.99f)); // the name's row
     EXPECT_TRUE(a->isPurchased());
-    click(Vector(65, 13)); // y + 3
+    click(Vector(65, 13)); // the price's row
     EXPECT_TRUE(b->isPurchased());
-    click(Vector(45, 13)); // the top-left corner, x - 5, y - 3
+    click(Vector(45, 13)); // the frame's top-left corner
     EXPECT_TRUE(c->isPurchased());
 }
 

@@ -24,6 +24,7 @@ TestDir::TestDir(Contents contents) : m_previous(std::filesystem::current_path()
     }
     if (contents == GAME_DATA)
     {
+        std::filesystem::create_symlink(runDir() / "icon.png", m_path / "icon.png");
         for (const char* folder : {"sprites", "sounds", "music"})
         {
             std::filesystem::create_directory_symlink(runDir() / folder, m_path / folder);

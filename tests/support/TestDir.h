@@ -16,7 +16,7 @@ public:
     {
         EMPTY,     // nothing at all
         FONT,      // the font the display reads
-        GAME_DATA, // the font and the game's sprites, sounds and music
+        GAME_DATA, // the font and the game's icon, sprites, sounds and music
     };
 
     explicit TestDir(Contents contents = FONT);

@@ -1,0 +1,11 @@
+#include "EventClose.h"
+
+namespace ostrel
+{
+
+EventClose::EventClose()
+{
+    setType(CLOSE_EVENT);
+}
+
+} // namespace ostrel
