@@ -25,8 +25,10 @@ bool install(const fs::path& prefix)
 
 } // namespace
 
-// An install runs from any folder: the launcher starts the game in its install folder,
-// which is writable here, and the log lands there.
+// An install runs from any folder, and never writes into its install folder, even where
+// it may: the launcher starts the game in the player's state folder. A relative
+// XDG_STATE_HOME is invalid, so the default under HOME is used. Arguments reach the game,
+// a relative recording path meant from the starting folder.
 TEST(Install, TheLauncherStartsTheGameFromAnotherFolder)
 {
     if (!testing_support::haveDisplay())
@@ -36,25 +38,33 @@ TEST(Install, TheLauncherStartsTheGameFromAnotherFolder)
     TestDir dir(TestDir::EMPTY);
     const fs::path prefix = dir.path() / "prefix";
     ASSERT_TRUE(install(prefix)) << dir.read("install.txt");
-    EXPECT_TRUE(fs::exists(prefix / "share/cornquota/cornquota"));
-    EXPECT_TRUE(fs::exists(prefix / "share/cornquota/ostrel-font.ttf"));
-    EXPECT_TRUE(fs::exists(prefix / "share/cornquota/icon.png"));
-    EXPECT_TRUE(fs::exists(prefix / "share/cornquota/sprites/text/title.txt"));
-    EXPECT_TRUE(fs::exists(prefix / "share/cornquota/music/pumpkin_lounge.mp3"));
-    EXPECT_TRUE(fs::exists(prefix / "share/icons/hicolor/scalable/apps/cornquota.svg"));
+    for (const char* file : {"share/cornquota/cornquota", "share/cornquota/ostrel-font.ttf", "share/cornquota/icon.png",
+                             "share/cornquota/sprites/text/title.txt", "share/cornquota/music/pumpkin_lounge.mp3",
+                             "share/icons/hicolor/scalable/apps/cornquota.svg",
+                             "share/metainfo/org.cornquota.CornQuota.metainfo.xml", "share/man/man6/cornquota.6"})
+    {
+        EXPECT_TRUE(fs::exists(prefix / file)) << file;
+    }
 
     fs::create_directory("elsewhere");
     fs::current_path("elsewhere");
+    const fs::path home = dir.path() / "home";
     GameProcess game;
-    EXPECT_EQ(playAndQuit(game, {(prefix / "bin/cornquota").string()}), 0) << dir.read("stderr.txt");
-    const std::string log = dir.read("prefix/share/cornquota/ostrel.log");
+    EXPECT_EQ(playAndQuit(game, {"env", "HOME=" + home.string(), "XDG_STATE_HOME=state",
+                                 (prefix / "bin/cornquota").string(), "--record", "run.txt"}),
+              0)
+        << dir.read("stderr.txt");
+    const std::string log = dir.read("home/.local/state/cornquota/ostrel.log");
     EXPECT_EQ(log.rfind("LogManager started\n", 0), 0u);
     EXPECT_NE(log.find("Music 'lounge' loaded."), std::string::npos);
+    EXPECT_FALSE(fs::exists(prefix / "share/cornquota/ostrel.log")) << "not in the install folder";
     EXPECT_FALSE(fs::exists("ostrel.log")) << "not where it was started from";
+    EXPECT_FALSE(fs::exists("state"));
+    EXPECT_EQ(dir.read("elsewhere/run.txt").rfind("ostrel-recording 1\n", 0), 0u) << "recorded where it was started";
 }
 
-// A player who cannot write the install folder gets a folder of their own, with links to
-// the installed data, and the log lands there.
+// A player who cannot write the install folder runs the game just the same, in their own
+// state folder with links to the installed data.
 TEST(Install, APlayerWhoCannotWriteTheInstallGetsAFolderOfTheirOwn)
 {
     const passwd* nobody = getpwnam("nobody");
@@ -96,10 +106,10 @@ TEST(Install, TheDesktopEntryIsValid)
     TestDir dir(TestDir::EMPTY);
     const fs::path prefix = dir.path() / "prefix";
     ASSERT_TRUE(install(prefix)) << dir.read("install.txt");
-    const fs::path entry = prefix / "share/applications/cornquota.desktop";
+    const fs::path entry = prefix / "share/applications/org.cornquota.CornQuota.desktop";
     ASSERT_TRUE(fs::exists(entry));
     EXPECT_EQ(std::system(("desktop-file-validate " + entry.string()).c_str()), 0);
-    EXPECT_NE(
-        dir.read("prefix/share/applications/cornquota.desktop").find("Exec=" + (prefix / "bin/cornquota").string()),
-        std::string::npos);
+    EXPECT_NE(dir.read("prefix/share/applications/org.cornquota.CornQuota.desktop")
+                  .find("Exec=" + (prefix / "bin/cornquota").string()),
+              std::string::npos);
 }
