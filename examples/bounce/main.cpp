@@ -17,6 +17,22 @@
 namespace
 {
 
+// [guide:event]
+// A game's own event: a type string of its own, and whatever it carries.
+const std::string PASS_EVENT = "bounce::pass";
+
+class EventPass : public ostrel::Event
+{
+public:
+    explicit EventPass(int passes) : m_passes(passes) { setType(PASS_EVENT); }
+
+    int getPasses() const { return m_passes; }
+
+private:
+    int m_passes;
+};
+// [guide:end]
+
 // A block of the box's wall: HARD, the default, so that nothing solid passes through it.
 class Wall : public ostrel::Object
 {
@@ -144,6 +160,8 @@ public:
                 ++m_passes;
                 new Spark(getPosition(), ostrel::Vector(0, -0.5f)); // objects may be made here
                 new Spark(getPosition(), ostrel::Vector(0, 0.5f));
+                const EventPass pass(m_passes);
+                ostrel::WorldManager::getInstance().onEvent(&pass); // to every object, now
             }
             m_touched_step = m_step;
             return 1;
@@ -164,14 +182,40 @@ public:
         {
             display.drawCh(getPosition() + ostrel::Vector(0, static_cast<float>(dy)), '|', color);
         }
-        display.drawString(ostrel::Vector(40, 22), "passes: " + std::to_string(m_passes), ostrel::CENTER_JUSTIFIED,
-                           ostrel::WHITE);
         return 0;
     }
 
 private:
     int m_step = 0;
     int m_touched_step = -2;
+    int m_passes = 0;
+};
+// [guide:end]
+
+// [guide:scoreboard]
+// Shows how often the ball has passed the gate, as the gate's events tell it.
+class Scoreboard : public ostrel::Object
+{
+public:
+    Scoreboard() { setSolidness(ostrel::SPECTRAL); }
+
+    int eventHandler(const ostrel::Event* event) override
+    {
+        if (event->getType() == PASS_EVENT)
+        {
+            m_passes = static_cast<const EventPass*>(event)->getPasses();
+            return 1;
+        }
+        return 0;
+    }
+
+    int draw() override
+    {
+        return ostrel::DisplayManager::getInstance().drawString(
+            ostrel::Vector(40, 22), "passes: " + std::to_string(m_passes), ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
+    }
+
+private:
     int m_passes = 0;
 };
 // [guide:end]
@@ -209,6 +253,7 @@ int main(int argc, char* argv[])
     buildBox(10, 4, 70, 20);
     new Gate;
     new Ball;
+    new Scoreboard;
     if (steps > 0)
     {
         new StepLimit(steps);
