@@ -1,0 +1,48 @@
+#include "StepLimit.h"
+
+#include <ostrel/core/EventStep.h>
+#include <ostrel/core/GameManager.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+StepLimit::StepLimit(int steps) : m_steps(steps)
+{
+    setType("StepLimit");
+    setSolidness(ostrel::SPECTRAL);
+}
+
+// [guide:step]
+int StepLimit::eventHandler(const ostrel::Event* event)
+{
+    if (event->getType() != ostrel::STEP_EVENT)
+    {
+        return 0; // not handled: the base class ignores every event too
+    }
+    // Safe: an event of type STEP_EVENT is always an EventStep.
+    const auto* step = static_cast<const ostrel::EventStep*>(event);
+    // Step counts start at 0, so this is the last of m_steps steps.
+    if (step->getStepCount() + 1 >= m_steps)
+    {
+        ostrel::GameManager::getInstance().setGameOver(); // the frame in progress completes
+    }
+    return 1;
+}
+// [guide:end]
+
+int stepsFromArguments(int argc, char* argv[])
+{
+    if (argc == 1)
+    {
+        return 0;
+    }
+    char* end = nullptr;
+    const long steps = argc == 3 && std::string(argv[1]) == "--steps" ? std::strtol(argv[2], &end, 10) : 0;
+    if (end == nullptr || *end != '\0' || steps <= 0 || steps > 1000000)
+    {
+        std::cerr << "usage: " << argv[0] << " [--steps N]   (N from 1 to 1000000)\n";
+        return -1;
+    }
+    return static_cast<int>(steps);
+}
