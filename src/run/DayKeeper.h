@@ -2,10 +2,6 @@
 
 #include <ostrel/world/Object.h>
 
-// x and y of the first, second and third shop card.
-const int xPos[3] = {35, 65, 50};
-const int yPos[3] = {10, 10, 13};
-
 // Whether a run goes on (on the farm or in the shop): false on the title and game-over
 // screens, and without a day keeper.
 bool runInProgress();
