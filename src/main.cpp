@@ -14,9 +14,13 @@
 #include <ostrel/replay/RunRecorder.h>
 #include <ostrel/replay/RunReplayer.h>
 
+#include <cstdint>
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {

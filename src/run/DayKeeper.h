@@ -11,7 +11,8 @@ bool dayInProgress();
 // Runs the game: SPACE on the title screen starts a run; each farm day lasts 1800 steps;
 // a day that ends with the quota met opens the shop, where SPACE starts the next day; a
 // missed quota ends the run on the game-over screen. Q or the window's close button quits at
-// any moment; F11 switches between full screen and a window.
+// any moment; F11 switches between full screen and a window. What it sets going lives beside
+// it: the field in farm/FieldSpawner, the quota in run/Quota, the shop in shop/ShopLayout.
 class DayKeeper : public ostrel::Object
 {
 public:
