@@ -14,9 +14,13 @@
 #include <ostrel/replay/RunRecorder.h>
 #include <ostrel/replay/RunReplayer.h>
 
+#include <cstdint>
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -27,6 +31,119 @@ int badArguments(const std::string& message)
 {
     std::cerr << "cornquota: " << message << "\n\n" << usageText();
     return BAD_ARGUMENTS;
+}
+
+// Reads the recording to replay and prints its warnings; false once its error is printed.
+bool readReplay(const std::string& file, ostrel::RecordingReadResult& replay)
+{
+    replay = ostrel::readRecordingFile(file, GAME_NAME, GAME_VERSION);
+    if (!replay.ok())
+    {
+        std::cerr << replay.error << "\n";
+        return false;
+    }
+    for (const std::string& warning : replay.warnings)
+    {
+        std::cerr << warning << "\n";
+    }
+    return true;
+}
+
+// The command line's seed, else the replayed run's, else the clock's.
+std::uint32_t runSeed(const CommandLine& options, const ostrel::RecordingReadResult& replay)
+{
+    if (options.has_seed)
+    {
+        return options.seed;
+    }
+    if (!options.replay_file.empty())
+    {
+        return replay.recording.header.seed;
+    }
+    return static_cast<std::uint32_t>(std::time(nullptr));
+}
+
+// Opens the window under the game's title and icon and logs the version and seed; false once
+// the engine failed to start (logged, and shut down again).
+bool startEngine(std::uint32_t seed)
+{
+    ostrel::LogManager& log = ostrel::LogManager::getInstance();
+    log.setFlush(true);
+    // Set before the window opens: scripts and window lists find the game by its title.
+    ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    display.setTitle("Corn Quota");
+    const bool have_icon = display.setIcon("icon.png") == 0;
+
+    ostrel::GameManager& game = ostrel::GameManager::getInstance();
+    if (game.startUp() != 0)
+    {
+        log.writeLog("Error starting game manager!");
+        game.shutDown();
+        return false;
+    }
+    if (!have_icon)
+    {
+        log.writeLog("Could not read the window icon \"icon.png\": playing without it.");
+    }
+    log.writeLog("Corn Quota %s, seed %u", GAME_VERSION, static_cast<unsigned>(seed));
+    return true;
+}
+
+// Seeds the run, loads the resources and the player's files, and creates the objects of the
+// first frame. `replay` is the recording replayed, or null.
+void setUpRun(std::uint32_t seed, bool recording, const ostrel::Recording* replay)
+{
+    seedRun(seed);
+    loadResources();
+    // A recorded or replayed run starts from no settings and no records, and keeps none: it
+    // must play the same on any machine, and is no run of the player's own.
+    if (recording || replay)
+    {
+        ostrel::LogManager::getInstance().writeLog("A recorded or replayed run: settings and records are not kept.");
+    }
+    else
+    {
+        openPlayerFiles();
+    }
+    if (replay)
+    {
+        applyDrawnSettings(replay->header.settings);
+    }
+    createStartObjects();
+}
+
+// The filter a recorded or a replayed run's input passes; neither for a plain run.
+struct RunFilter
+{
+    std::unique_ptr<ostrel::RunRecorder> recorder;
+    std::unique_ptr<ostrel::RunReplayer> replayer;
+};
+
+// Puts the recorder or the replayer between the window and the game; a fast replay draws no
+// frame and waits for none.
+RunFilter attachRunFilter(const CommandLine& options, ostrel::RecordingWriter& writer, std::uint32_t seed,
+                          ostrel::RecordingReadResult& replay)
+{
+    RunFilter filter;
+    ostrel::InputManager& input = ostrel::InputManager::getInstance();
+    if (writer.isOpen())
+    {
+        writer.writeHeader(ostrel::RecordingHeader{GAME_NAME, GAME_VERSION, seed, drawnSettings()});
+        filter.recorder = std::make_unique<ostrel::RunRecorder>(writer, runFingerprint, endsGame);
+        input.setFilter(filter.recorder.get());
+    }
+    else if (!options.replay_file.empty())
+    {
+        filter.replayer = std::make_unique<ostrel::RunReplayer>(std::move(replay.recording), options.replay_file,
+                                                                runFingerprint, endsGame, options.fast);
+        input.setFilter(filter.replayer.get());
+        if (options.fast)
+        {
+            ostrel::GameManager::getInstance().setFrameTime(0);
+            ostrel::DisplayManager::getInstance().setPresenting(false);
+        }
+    }
+    return filter;
 }
 
 } // namespace
@@ -60,97 +177,28 @@ int main(int argc, char** argv)
         return BAD_ARGUMENTS;
     }
     ostrel::RecordingReadResult replay;
-    if (!options.replay_file.empty())
+    if (!options.replay_file.empty() && !readReplay(options.replay_file, replay))
     {
-        replay = ostrel::readRecordingFile(options.replay_file, GAME_NAME, GAME_VERSION);
-        if (!replay.ok())
-        {
-            std::cerr << replay.error << "\n";
-            return BAD_ARGUMENTS;
-        }
-        for (const std::string& warning : replay.warnings)
-        {
-            std::cerr << warning << "\n";
-        }
+        return BAD_ARGUMENTS;
     }
-
-    std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
-    if (options.has_seed)
+    const std::uint32_t seed = runSeed(options, replay);
+    if (!startEngine(seed))
     {
-        seed = options.seed;
-    }
-    else if (!options.replay_file.empty())
-    {
-        seed = replay.recording.header.seed;
-    }
-
-    ostrel::LogManager::getInstance().setFlush(true);
-    // Set before the window opens: scripts and window lists find the game by its title.
-    ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
-    display.setTitle("Corn Quota");
-    const bool have_icon = display.setIcon("icon.png") == 0;
-
-    ostrel::GameManager& game = ostrel::GameManager::getInstance();
-    if (game.startUp() != 0)
-    {
-        ostrel::LogManager::getInstance().writeLog("Error starting game manager!");
-        game.shutDown();
         return 1;
     }
-    if (!have_icon)
-    {
-        ostrel::LogManager::getInstance().writeLog("Could not read the window icon \"icon.png\": playing without it.");
-    }
-    ostrel::LogManager::getInstance().writeLog("Corn Quota %s, seed %u", GAME_VERSION, static_cast<unsigned>(seed));
-    seedRun(seed);
-    loadResources();
-    // A recorded or replayed run starts from no settings and no records, and keeps none: it
-    // must play the same on any machine, and is no run of the player's own.
-    const bool replaying = !options.replay_file.empty();
-    if (writer.isOpen() || replaying)
-    {
-        ostrel::LogManager::getInstance().writeLog("A recorded or replayed run: settings and records are not kept.");
-    }
-    else
-    {
-        openPlayerFiles();
-    }
-    if (replaying)
-    {
-        applyDrawnSettings(replay.recording.header.settings);
-    }
-    createStartObjects();
-
-    std::unique_ptr<ostrel::RunRecorder> recorder;
-    std::unique_ptr<ostrel::RunReplayer> replayer;
-    ostrel::InputManager& input = ostrel::InputManager::getInstance();
-    if (writer.isOpen())
-    {
-        writer.writeHeader(ostrel::RecordingHeader{GAME_NAME, GAME_VERSION, seed, drawnSettings()});
-        recorder = std::make_unique<ostrel::RunRecorder>(writer, runFingerprint, endsGame);
-        input.setFilter(recorder.get());
-    }
-    else if (replaying)
-    {
-        replayer = std::make_unique<ostrel::RunReplayer>(std::move(replay.recording), options.replay_file,
-                                                         runFingerprint, endsGame, options.fast);
-        input.setFilter(replayer.get());
-        if (options.fast)
-        {
-            game.setFrameTime(0);
-            display.setPresenting(false);
-        }
-    }
+    setUpRun(seed, writer.isOpen(), options.replay_file.empty() ? nullptr : &replay.recording);
+    const RunFilter filter = attachRunFilter(options, writer, seed, replay);
 
     // The game ends from its quit key or the window's close button, inside the loop, with
     // exit(0), or here when a fast replay ends.
+    ostrel::GameManager& game = ostrel::GameManager::getInstance();
     game.run();
-    if (recorder)
+    if (filter.recorder)
     {
-        recorder->finish();
+        filter.recorder->finish();
     }
-    const int status = replayer ? replayer->status() : 0;
-    input.setFilter(nullptr);
+    const int status = filter.replayer ? filter.replayer->status() : 0;
+    ostrel::InputManager::getInstance().setFilter(nullptr);
     game.shutDown();
     return status;
 }

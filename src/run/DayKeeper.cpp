@@ -3,17 +3,13 @@
 #include "assets/Sounds.h"
 #include "events/EventNewDay.h"
 #include "events/EventStateChange.h"
-#include "farm/Plot.h"
-#include "farm/PlotModifier.h"
-#include "hud/DisplayText.h"
+#include "farm/FieldSpawner.h"
 #include "hud/QuotaMetText.h"
-#include "pests/Crow.h"
-#include "pests/Fly.h"
 #include "player/BestRuns.h"
 #include "run/MoneyManager.h"
+#include "run/Quota.h"
 #include "screens/GameOverScreen.h"
-#include "shop/ShopDescription.h"
-#include "shop/ShopDisplay.h"
+#include "shop/ShopLayout.h"
 #include "shop/UpgradeManager.h"
 
 #include <ostrel/core/EventStep.h>
@@ -22,15 +18,12 @@
 #include <ostrel/input/EventKeyboard.h>
 #include <ostrel/world/WorldManager.h>
 
-#include <cmath>
 #include <cstdlib>
-#include <initializer_list>
 
 namespace
 {
 
 const int DAY_LENGTH = 1800;
-const int PLOTS_AT_START = 10;
 
 void broadcastFarm(bool farm)
 {
@@ -38,35 +31,6 @@ void broadcastFarm(bool farm)
     change.setFarm(farm);
     ostrel::WorldManager::getInstance().onEvent(&change);
 }
-
-// Marks every object of the given types for deletion.
-void removeObjectsOfTypes(std::initializer_list<const char*> types)
-{
-    ostrel::WorldManager& world = ostrel::WorldManager::getInstance();
-    const ostrel::ObjectList objects = world.getAllObjects();
-    for (int i = 0; i < objects.getCount(); ++i)
-    {
-        for (const char* type : types)
-        {
-            if (objects[i]->getType() == type)
-            {
-                world.markForDelete(objects[i]);
-            }
-        }
-    }
-}
-
-DisplayText* makeShopText(const std::string& text, ostrel::Vector position)
-{
-    DisplayText* shop_text = new DisplayText(text, position, true);
-    shop_text->setType("ShopObject");
-    return shop_text;
-}
-
-} // namespace
-
-namespace
-{
 
 const DayKeeper* findDayKeeper()
 {
@@ -116,56 +80,23 @@ void DayKeeper::incrementDay()
     ++m_day;
     EventNewDay new_day(m_day);
     ostrel::WorldManager::getInstance().onEvent(&new_day);
-    const int d = m_day;
-    MoneyManager::getInstance().setQuota(static_cast<int>(25 * (d - 1) + 5.0 * std::pow(d - 1, 2) + 50.0));
+    MoneyManager::getInstance().setQuota(quotaForDay(m_day));
 }
 
 void DayKeeper::swapToShop()
 {
     broadcastFarm(false);
     playMusic("lounge");
-    UpgradeManager& upgrades = UpgradeManager::getInstance();
-    upgrades.updateUpgradeShop();
-
-    makeShopText("SHOP", ostrel::Vector(50, 5));
-    makeShopText("Press SPACE to close the shop.", ostrel::Vector(50, 20));
-    ostrel::Object* pumpkin = new ostrel::Object;
-    pumpkin->setType("ShopObject");
-    pumpkin->setSprite("pumpkin");
-    pumpkin->setPosition(ostrel::Vector(15, 12));
-
-    const std::vector<Upgrade> offers = upgrades.getShopSelection(3);
-    for (std::size_t i = 0; i < offers.size() && i < 3; ++i)
-    {
-        ShopDisplay* card = new ShopDisplay(offers[i]);
-        card->setPosition(ostrel::Vector(static_cast<float>(xPos[i]), static_cast<float>(yPos[i])));
-    }
-    ShopDescription* description = new ShopDescription;
-    description->setPosition(ostrel::Vector(50, 18));
-
+    openShop();
     incrementDay();
 }
 
 void DayKeeper::swapToFarm()
 {
-    const ostrel::ObjectList plots = ostrel::WorldManager::getInstance().objectsOfType("Plot");
-    for (int i = 0; i < plots.getCount(); ++i)
-    {
-        dynamic_cast<Plot*>(plots[i])->reset();
-    }
     stopMusic("lounge");
-
-    // One batch of three new plots per return to the farm while "Field Work" batches are due.
-    if (3 * UpgradeManager::getInstance().getPurchaseCount("Field Work") + 9 >= plots.getCount())
-    {
-        for (int i = 0; i < 3; ++i)
-        {
-            new Plot;
-        }
-    }
-
+    readyFieldForNextDay();
     broadcastFarm(true);
-    removeObjectsOfTypes({"ShopDisplay", "ShopDescription", "ShopObject"});
+    closeShop();
     startDay();
 }
 
@@ -194,14 +125,7 @@ void DayKeeper::step()
 
 void DayKeeper::startRun()
 {
-    for (int i = 0; i < PLOTS_AT_START; ++i)
-    {
-        new Plot;
-    }
-    new PlotModifier(WATERING_CAN);
-    new PlotModifier(FERTILIZER);
-    new Crow;
-    new Fly;
+    spawnField();
     incrementDay();
     startDay();
 }
@@ -227,7 +151,7 @@ void DayKeeper::endRun()
     // Read before reset() clears the run's money.
     new GameOverScreen(RunSummary{m_day, MoneyManager::getInstance().getCumulativeMoney()});
     reset();
-    removeObjectsOfTypes({"Plot", "PlotModifier", "Crow", "Fly"});
+    clearField();
 }
 
 int DayKeeper::eventHandler(const ostrel::Event* event)

@@ -2,10 +2,6 @@
 
 #include <ostrel/world/Object.h>
 
-// x and y of the first, second and third shop card.
-const int xPos[3] = {35, 65, 50};
-const int yPos[3] = {10, 10, 13};
-
 // Whether a run goes on (on the farm or in the shop): false on the title and game-over
 // screens, and without a day keeper.
 bool runInProgress();
@@ -15,7 +11,8 @@ bool dayInProgress();
 // Runs the game: SPACE on the title screen starts a run; each farm day lasts 1800 steps;
 // a day that ends with the quota met opens the shop, where SPACE starts the next day; a
 // missed quota ends the run on the game-over screen. Q or the window's close button quits at
-// any moment; F11 switches between full screen and a window.
+// any moment; F11 switches between full screen and a window. What it sets going lives beside
+// it: the field in farm/FieldSpawner, the quota in run/Quota, the shop in shop/ShopLayout.
 class DayKeeper : public ostrel::Object
 {
 public:

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <sstream>
+#include <string>
 
 using testing_support::TestDir;
 
@@ -32,6 +33,15 @@ struct Cells
 Cells cells(int col0, int row0, int col1, int row1)
 {
     return {static_cast<int>(col0 * 12.8), row0 * 32, static_cast<int>(col1 * 12.8), row1 * 32};
+}
+
+// Only the GL driver's and the audio device's notices may appear on stderr: OpenAL's (SFML 2),
+// or miniaudio's, ALSA's and SFML's as they look for a sound card and find none (SFML 3).
+bool isDriverNotice(const std::string& line)
+{
+    return line.find("vertical sync") != std::string::npos || line.rfind("AL lib", 0) == 0 ||
+           line.rfind("[ALSOFT]", 0) == 0 || line.rfind("miniaudio", 0) == 0 || line.rfind("ALSA lib", 0) == 0 ||
+           line.rfind("Failed to initialize audio", 0) == 0 || line.rfind("Failed to initialize sound", 0) == 0;
 }
 
 // Takes screenshots until one satisfies the check, for up to thirty seconds; the last one taken.
@@ -98,17 +108,10 @@ TEST(GameBinary, StartsADaySowsAPlotAndQuits)
     }
     EXPECT_EQ(loaded, 51);
 
-    // Only the GL driver's and the audio device's notices may appear on stderr: OpenAL's
-    // (SFML 2), or miniaudio's, ALSA's and SFML's as they look for a sound card and find none
-    // (SFML 3).
     std::istringstream errors(dir.read("stderr.txt"));
     for (std::string line; std::getline(errors, line);)
     {
-        const bool notice = line.find("vertical sync") != std::string::npos || line.rfind("AL lib", 0) == 0 ||
-                            line.rfind("[ALSOFT]", 0) == 0 || line.rfind("miniaudio", 0) == 0 ||
-                            line.rfind("ALSA lib", 0) == 0 || line.rfind("Failed to initialize audio", 0) == 0 ||
-                            line.rfind("Failed to initialize sound", 0) == 0;
-        EXPECT_TRUE(notice) << "unexpected on stderr: " << line;
+        EXPECT_TRUE(isDriverNotice(line)) << "unexpected on stderr: " << line;
     }
 }
 

@@ -9,6 +9,8 @@
 
 #include <SFML/Window/Event.hpp>
 
+#include <optional>
+
 namespace ostrel
 {
 
@@ -17,6 +19,55 @@ namespace
 
 using SfKey = sf::Keyboard::Key;
 using SfButton = sf::Mouse::Button;
+
+struct KeyPair
+{
+    SfKey sf;
+    Keyboard::Key key;
+};
+
+// The keys with names of their own.
+const KeyPair NAMED_KEYS[] = {
+    {SfKey::Space, Keyboard::SPACE},
+    {SfKey::Enter, Keyboard::ENTER},
+    {SfKey::Escape, Keyboard::ESCAPE},
+    {SfKey::Tab, Keyboard::TAB},
+    {SfKey::Left, Keyboard::LEFT_ARROW},
+    {SfKey::Right, Keyboard::RIGHT_ARROW},
+    {SfKey::Up, Keyboard::UP_ARROW},
+    {SfKey::Down, Keyboard::DOWN_ARROW},
+    {SfKey::Pause, Keyboard::PAUSE},
+    {SfKey::Hyphen, Keyboard::HYPHEN},
+    {SfKey::Equal, Keyboard::EQUAL},
+#if SFML_VERSION_MAJOR >= 3 || SFML_VERSION_MINOR >= 6
+    {SfKey::Grave, Keyboard::GRAVE},
+#else
+    {SfKey::Tilde, Keyboard::GRAVE},
+#endif
+    {SfKey::Period, Keyboard::PERIOD},
+    {SfKey::Comma, Keyboard::COMMA},
+    {SfKey::Slash, Keyboard::SLASH},
+    {SfKey::LControl, Keyboard::LEFT_CONTROL},
+    {SfKey::RControl, Keyboard::RIGHT_CONTROL},
+    {SfKey::LShift, Keyboard::LEFT_SHIFT},
+    {SfKey::RShift, Keyboard::RIGHT_SHIFT},
+};
+
+// A run of keys, first to last inclusive, that is contiguous in both enumerations.
+struct KeyRun
+{
+    SfKey first;
+    SfKey last;
+    Keyboard::Key key;
+};
+
+// The letters, F1 to F12 and the top-row digits (0 comes first in SFML's order, last in ours).
+const KeyRun KEY_RUNS[] = {
+    {SfKey::A, SfKey::Z, Keyboard::A},
+    {SfKey::F1, SfKey::F12, Keyboard::F1},
+    {SfKey::Num1, SfKey::Num9, Keyboard::NUM1},
+    {SfKey::Num0, SfKey::Num0, Keyboard::NUM0},
+};
 
 InputRecord plainInput(InputKind kind)
 {
@@ -54,75 +105,114 @@ InputRecord clickInput(int x, int y, sf::Mouse::Button button)
     return input;
 }
 
+// Reading the window's events, in SFML 3's form, then SFML 2's.
+#if SFML_VERSION_MAJOR >= 3
+// The input a window event stands for; none for an event the game is not told of.
+std::optional<InputRecord> windowInput(const sf::Event& event)
+{
+    if (const auto* pressed = event.getIf<sf::Event::KeyPressed>())
+    {
+        return keyInput(InputKind::KEY_PRESS, pressed->code);
+    }
+    if (const auto* released = event.getIf<sf::Event::KeyReleased>())
+    {
+        return keyInput(InputKind::KEY_RELEASE, released->code);
+    }
+    if (const auto* moved = event.getIf<sf::Event::MouseMoved>())
+    {
+        return mouseInput(InputKind::MOUSE_MOVE, moved->position.x, moved->position.y);
+    }
+    if (const auto* clicked = event.getIf<sf::Event::MouseButtonPressed>())
+    {
+        return clickInput(clicked->position.x, clicked->position.y, clicked->button);
+    }
+    if (event.is<sf::Event::Closed>())
+    {
+        return plainInput(InputKind::CLOSE);
+    }
+    if (const auto* resized = event.getIf<sf::Event::Resized>())
+    {
+        return sizeInput(static_cast<int>(resized->size.x), static_cast<int>(resized->size.y));
+    }
+    if (event.is<sf::Event::FocusLost>())
+    {
+        return plainInput(InputKind::FOCUS_LOST);
+    }
+    if (event.is<sf::Event::FocusGained>())
+    {
+        return plainInput(InputKind::FOCUS_GAINED);
+    }
+    return std::nullopt;
+}
+
+// Reads the next pending event of the display's current window into `input`; false when none
+// is pending.
+bool pollWindowInput(DisplayManager& display, std::optional<InputRecord>& input)
+{
+    const std::optional<sf::Event> event = display.getWindow()->pollEvent();
+    if (!event)
+    {
+        return false;
+    }
+    input = windowInput(*event);
+    return true;
+}
+#else
+std::optional<InputRecord> windowInput(const sf::Event& event)
+{
+    switch (event.type)
+    {
+        case sf::Event::KeyPressed:
+            return keyInput(InputKind::KEY_PRESS, event.key.code);
+        case sf::Event::KeyReleased:
+            return keyInput(InputKind::KEY_RELEASE, event.key.code);
+        case sf::Event::MouseMoved:
+            return mouseInput(InputKind::MOUSE_MOVE, event.mouseMove.x, event.mouseMove.y);
+        case sf::Event::MouseButtonPressed:
+            return clickInput(event.mouseButton.x, event.mouseButton.y, event.mouseButton.button);
+        case sf::Event::Closed:
+            return plainInput(InputKind::CLOSE);
+        case sf::Event::Resized:
+            return sizeInput(static_cast<int>(event.size.width), static_cast<int>(event.size.height));
+        case sf::Event::LostFocus:
+            return plainInput(InputKind::FOCUS_LOST);
+        case sf::Event::GainedFocus:
+            return plainInput(InputKind::FOCUS_GAINED);
+        default:
+            return std::nullopt;
+    }
+}
+
+bool pollWindowInput(DisplayManager& display, std::optional<InputRecord>& input)
+{
+    sf::Event event;
+    if (!display.getWindow()->pollEvent(event))
+    {
+        return false;
+    }
+    input = windowInput(event);
+    return true;
+}
+#endif
+
 } // namespace
 
 Keyboard::Key convertSfKeyboardKeyToOstrel(sf::Keyboard::Key key)
 {
-    switch (key)
+    for (const KeyPair& named : NAMED_KEYS)
     {
-        case SfKey::Space:
-            return Keyboard::SPACE;
-        case SfKey::Enter:
-            return Keyboard::ENTER;
-        case SfKey::Escape:
-            return Keyboard::ESCAPE;
-        case SfKey::Tab:
-            return Keyboard::TAB;
-        case SfKey::Left:
-            return Keyboard::LEFT_ARROW;
-        case SfKey::Right:
-            return Keyboard::RIGHT_ARROW;
-        case SfKey::Up:
-            return Keyboard::UP_ARROW;
-        case SfKey::Down:
-            return Keyboard::DOWN_ARROW;
-        case SfKey::Pause:
-            return Keyboard::PAUSE;
-        case SfKey::Hyphen:
-            return Keyboard::HYPHEN;
-        case SfKey::Equal:
-            return Keyboard::EQUAL;
-#if SFML_VERSION_MAJOR >= 3 || SFML_VERSION_MINOR >= 6
-        case SfKey::Grave:
-#else
-        case SfKey::Tilde:
-#endif
-            return Keyboard::GRAVE;
-        case SfKey::Period:
-            return Keyboard::PERIOD;
-        case SfKey::Comma:
-            return Keyboard::COMMA;
-        case SfKey::Slash:
-            return Keyboard::SLASH;
-        case SfKey::LControl:
-            return Keyboard::LEFT_CONTROL;
-        case SfKey::RControl:
-            return Keyboard::RIGHT_CONTROL;
-        case SfKey::LShift:
-            return Keyboard::LEFT_SHIFT;
-        case SfKey::RShift:
-            return Keyboard::RIGHT_SHIFT;
-        default:
-            break;
+        if (named.sf == key)
+        {
+            return named.key;
+        }
     }
-
-    // The letters, F1 to F12 and the top-row digits are contiguous in both enumerations.
     const int code = static_cast<int>(key);
-    if (code >= static_cast<int>(SfKey::A) && code <= static_cast<int>(SfKey::Z))
+    for (const KeyRun& run : KEY_RUNS)
     {
-        return static_cast<Keyboard::Key>(Keyboard::A + (code - static_cast<int>(SfKey::A)));
-    }
-    if (code >= static_cast<int>(SfKey::F1) && code <= static_cast<int>(SfKey::F12))
-    {
-        return static_cast<Keyboard::Key>(Keyboard::F1 + (code - static_cast<int>(SfKey::F1)));
-    }
-    if (code >= static_cast<int>(SfKey::Num1) && code <= static_cast<int>(SfKey::Num9))
-    {
-        return static_cast<Keyboard::Key>(Keyboard::NUM1 + (code - static_cast<int>(SfKey::Num1)));
-    }
-    if (code == static_cast<int>(SfKey::Num0))
-    {
-        return Keyboard::NUM0;
+        if (code >= static_cast<int>(run.first) && code <= static_cast<int>(run.last))
+        {
+            return static_cast<Keyboard::Key>(run.key + (code - static_cast<int>(run.first)));
+        }
     }
     return Keyboard::UNDEFINED_KEY;
 }
@@ -203,84 +293,28 @@ void InputManager::getInput() const
 
     // Each event is delivered to every object before the next one is read, from the window
     // open at the time: a handler may have replaced it.
-#if SFML_VERSION_MAJOR >= 3
-    while (const std::optional<sf::Event> event = display.getWindow()->pollEvent())
+    std::optional<InputRecord> input;
+    while (pollWindowInput(display, input))
     {
-        if (const auto* pressed = event->getIf<sf::Event::KeyPressed>())
+        if (!input)
         {
-            receive(keyInput(InputKind::KEY_PRESS, pressed->code));
+            continue;
         }
-        else if (const auto* released = event->getIf<sf::Event::KeyReleased>())
-        {
-            receive(keyInput(InputKind::KEY_RELEASE, released->code));
-        }
-        else if (const auto* moved = event->getIf<sf::Event::MouseMoved>())
-        {
-            receive(mouseInput(InputKind::MOUSE_MOVE, moved->position.x, moved->position.y));
-        }
-        else if (const auto* clicked = event->getIf<sf::Event::MouseButtonPressed>())
-        {
-            receive(clickInput(clicked->position.x, clicked->position.y, clicked->button));
-        }
-        else if (event->is<sf::Event::Closed>())
-        {
-            receive(plainInput(InputKind::CLOSE));
-        }
-        else if (const auto* resized = event->getIf<sf::Event::Resized>())
-        {
-            display.refreshLayout();
-            receive(sizeInput(static_cast<int>(resized->size.x), static_cast<int>(resized->size.y)));
-        }
-        else if (event->is<sf::Event::FocusLost>())
+        if (input->kind == InputKind::FOCUS_LOST)
         {
             receiveFocusLost(display);
+            continue;
         }
-        else if (event->is<sf::Event::FocusGained>())
-        {
-            display.noteFocusGained();
-            receive(plainInput(InputKind::FOCUS_GAINED));
-        }
-    }
-#else
-    sf::Event event;
-    while (display.getWindow()->pollEvent(event))
-    {
-        if (event.type == sf::Event::KeyPressed)
-        {
-            receive(keyInput(InputKind::KEY_PRESS, event.key.code));
-        }
-        else if (event.type == sf::Event::KeyReleased)
-        {
-            receive(keyInput(InputKind::KEY_RELEASE, event.key.code));
-        }
-        else if (event.type == sf::Event::MouseMoved)
-        {
-            receive(mouseInput(InputKind::MOUSE_MOVE, event.mouseMove.x, event.mouseMove.y));
-        }
-        else if (event.type == sf::Event::MouseButtonPressed)
-        {
-            receive(clickInput(event.mouseButton.x, event.mouseButton.y, event.mouseButton.button));
-        }
-        else if (event.type == sf::Event::Closed)
-        {
-            receive(plainInput(InputKind::CLOSE));
-        }
-        else if (event.type == sf::Event::Resized)
+        if (input->kind == InputKind::RESIZE)
         {
             display.refreshLayout();
-            receive(sizeInput(static_cast<int>(event.size.width), static_cast<int>(event.size.height)));
         }
-        else if (event.type == sf::Event::LostFocus)
-        {
-            receiveFocusLost(display);
-        }
-        else if (event.type == sf::Event::GainedFocus)
+        else if (input->kind == InputKind::FOCUS_GAINED)
         {
             display.noteFocusGained();
-            receive(plainInput(InputKind::FOCUS_GAINED));
         }
+        receive(*input);
     }
-#endif
 }
 
 void InputManager::receiveFocusLost(const DisplayManager& display) const

@@ -53,6 +53,94 @@ bool readColor(const std::string& name, Color& color)
     return false;
 }
 
+// Lines 1 to 5 of a sprite file.
+struct SpriteHeader
+{
+    int frames = 0;
+    int width = 0;
+    int height = 0;
+    int slowdown = 0;
+    Color color = COLOR_DEFAULT;
+};
+
+// The file's next line, less a trailing carriage return.
+std::string readLine(std::istream& file)
+{
+    std::string line;
+    std::getline(file, line);
+    discardCR(line);
+    return line;
+}
+
+// Reads the frame count, width, height, slowdown and colour; false once the first malformed
+// line is logged.
+bool readSpriteHeader(std::istream& file, SpriteHeader& header)
+{
+    const LogManager& log = LogManager::getInstance();
+    int* const values[4] = {&header.frames, &header.width, &header.height, &header.slowdown};
+    for (int i = 0; i < 4; ++i)
+    {
+        const std::string line = readLine(file);
+        int value = readHeaderValue(line);
+        if (i == 0 && value > MAX_SPRITE_FRAMES)
+        {
+            value = 0;
+        }
+        if (value == 0)
+        {
+            log.writeLog("%s", HEADER_MESSAGES[i]);
+            log.writeLog("Line is: \"%s\"", line.c_str());
+            return false;
+        }
+        *values[i] = value;
+    }
+    const std::string color_line = readLine(file);
+    if (!readColor(color_line, header.color))
+    {
+        log.writeLog("Error line 5. Malformed color value.");
+        log.writeLog("Line is: \"%s\"", color_line.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Reads the frames the header announces into a new sprite; null once the first malformed row
+// is logged. The frame count is capped by the header, and rows are checked against the file's
+// own lines before any frame is sized from the width and height.
+std::unique_ptr<Sprite> readSpriteFrames(std::istream& file, const SpriteHeader& header)
+{
+    const LogManager& log = LogManager::getInstance();
+    auto sprite = std::make_unique<Sprite>(header.frames);
+    sprite->setWidth(header.width);
+    sprite->setHeight(header.height);
+    sprite->setSlowdown(header.slowdown);
+    sprite->setColor(header.color);
+    std::string rows;
+    for (int i = 1; i <= header.frames; ++i)
+    {
+        rows.clear();
+        for (int j = 1; j <= header.height; ++j)
+        {
+            const long long line_number = 5 + static_cast<long long>(i - 1) * header.height + j;
+            const std::string line = readLine(file);
+            if (line.empty())
+            {
+                log.writeLog("Error line %lld. No line read.", line_number);
+                return nullptr;
+            }
+            if (line.size() != static_cast<std::size_t>(header.width))
+            {
+                log.writeLog("Error line %lld. Line width %zu, expected %d.", line_number, line.size(), header.width);
+                log.writeLog("Line is: \"%s\"", line.c_str());
+                return nullptr;
+            }
+            rows += line;
+        }
+        sprite->addFrame(Frame(header.width, header.height, rows));
+    }
+    return sprite;
+}
+
 // Loads a sound or music file into the next free slot, logging as the sprite loader does.
 // `kind` is "Sound" or "Music".
 template <typename Slot, std::size_t N>
@@ -163,78 +251,13 @@ int ResourceManager::loadSprite(std::string filename, std::string label)
         return -1;
     }
 
-    // Lines 1 to 4: frame count, width, height, slowdown.
-    int header[4] = {0, 0, 0, 0};
-    for (int i = 0; i < 4; ++i)
+    SpriteHeader header;
+    std::unique_ptr<Sprite> sprite;
+    if (!readSpriteHeader(file, header) || !(sprite = readSpriteFrames(file, header)))
     {
-        std::string line;
-        std::getline(file, line);
-        discardCR(line);
-        header[i] = readHeaderValue(line);
-        if (i == 0 && header[i] > MAX_SPRITE_FRAMES)
-        {
-            header[i] = 0;
-        }
-        if (header[i] == 0)
-        {
-            log.writeLog("%s", HEADER_MESSAGES[i]);
-            log.writeLog("Line is: \"%s\"", line.c_str());
-            log.writeLog("Sprite '%s' not loaded.", label.c_str());
-            return -1;
-        }
-    }
-    const int frames = header[0];
-    const int width = header[1];
-    const int height = header[2];
-    const int slowdown = header[3];
-
-    std::string color_line;
-    std::getline(file, color_line);
-    discardCR(color_line);
-    Color color = COLOR_DEFAULT;
-    if (!readColor(color_line, color))
-    {
-        log.writeLog("Error line 5. Malformed color value.");
-        log.writeLog("Line is: \"%s\"", color_line.c_str());
         log.writeLog("Sprite '%s' not loaded.", label.c_str());
         return -1;
     }
-
-    // The frame count is capped above, and rows are checked against the file's own lines
-    // before any frame is sized from the width and height.
-    auto sprite = std::make_unique<Sprite>(frames);
-    sprite->setWidth(width);
-    sprite->setHeight(height);
-    sprite->setSlowdown(slowdown);
-    sprite->setColor(color);
-    std::string rows;
-    for (int i = 1; i <= frames; ++i)
-    {
-        rows.clear();
-        for (int j = 1; j <= height; ++j)
-        {
-            const long long line_number = 5 + static_cast<long long>(i - 1) * height + j;
-            std::string line;
-            std::getline(file, line);
-            discardCR(line);
-            if (line.empty())
-            {
-                log.writeLog("Error line %lld. No line read.", line_number);
-                log.writeLog("Sprite '%s' not loaded.", label.c_str());
-                return -1;
-            }
-            if (line.size() != static_cast<std::size_t>(width))
-            {
-                log.writeLog("Error line %lld. Line width %zu, expected %d.", line_number, line.size(), width);
-                log.writeLog("Line is: \"%s\"", line.c_str());
-                log.writeLog("Sprite '%s' not loaded.", label.c_str());
-                return -1;
-            }
-            rows += line;
-        }
-        sprite->addFrame(Frame(width, height, rows));
-    }
-
     sprite->setLabel(label);
     m_sprites[static_cast<std::size_t>(m_sprite_count)] = sprite.release();
     ++m_sprite_count;

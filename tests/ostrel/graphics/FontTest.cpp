@@ -3,9 +3,47 @@
 #include <SFML/Graphics.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 using testing_support::TestDir;
+
+namespace
+{
+
+// The leftmost and rightmost columns and the lowest row of the image's inked pixels (alpha
+// over 32); max_x is -1 for an image without ink.
+struct Ink
+{
+    int min_x = 1000;
+    int max_x = -1;
+    int max_y = -1;
+};
+
+Ink inkOf(const sf::Image& image)
+{
+    Ink ink;
+    for (unsigned y = 0; y < image.getSize().y; ++y)
+    {
+        for (unsigned x = 0; x < image.getSize().x; ++x)
+        {
+#if SFML_VERSION_MAJOR >= 3
+            const sf::Color pixel = image.getPixel({x, y});
+#else
+            const sf::Color pixel = image.getPixel(x, y);
+#endif
+            if (pixel.a > 32)
+            {
+                ink.min_x = std::min(ink.min_x, static_cast<int>(x));
+                ink.max_x = std::max(ink.max_x, static_cast<int>(x));
+                ink.max_y = std::max(ink.max_y, static_cast<int>(y));
+            }
+        }
+    }
+    return ink;
+}
+
+} // namespace
 
 // Every printable glyph, drawn as the display draws it (size 25, bold), must keep its ink
 // inside its 12.8 x 32 cell rectangle (offset -1.28, +6.4 from the glyph's origin), give or
@@ -48,38 +86,18 @@ TEST(Font, EveryGlyphStaysWithinItsCell)
         text.setPosition(sf::Vector2f(origin_x, origin_y));
         target.draw(text);
         target.display();
-        const sf::Image image = target.getTexture().copyToImage();
-
-        int min_x = 1000;
-        int max_x = -1;
-        int max_y = -1;
-        for (unsigned y = 0; y < 200; ++y)
-        {
-            for (unsigned x = 0; x < 200; ++x)
-            {
-#if SFML_VERSION_MAJOR >= 3
-                const sf::Color pixel = image.getPixel({x, y});
-#else
-                const sf::Color pixel = image.getPixel(x, y);
-#endif
-                if (pixel.a > 32)
-                {
-                    min_x = std::min(min_x, static_cast<int>(x));
-                    max_x = std::max(max_x, static_cast<int>(x));
-                    max_y = std::max(max_y, static_cast<int>(y));
-                }
-            }
-        }
-        if (max_x < 0)
+        const Ink ink = inkOf(target.getTexture().copyToImage());
+        if (ink.max_x < 0)
         {
             failures << "'" << ch << "' has no ink; ";
             continue;
         }
         // An inked pixel counts at its centre: antialiasing leaves where the ink ends inside
         // its edge pixels unknown.
-        if (min_x + 0.5f < left - 1.0f || max_x + 0.5f > right + 1.0f || max_y + 0.5f > bottom)
+        if (ink.min_x + 0.5f < left - 1.0f || ink.max_x + 0.5f > right + 1.0f || ink.max_y + 0.5f > bottom)
         {
-            failures << "'" << ch << "' ink pixels x " << min_x << ".." << max_x << ", bottom row " << max_y << "; ";
+            failures << "'" << ch << "' ink pixels x " << ink.min_x << ".." << ink.max_x << ", bottom row " << ink.max_y
+                     << "; ";
         }
     }
     EXPECT_EQ(failures.str(), "");

@@ -19,6 +19,31 @@ using namespace ostrel;
 using testing_support::TestDir;
 using testing_support::waitUntil;
 
+namespace
+{
+
+unsigned long windowId()
+{
+#if SFML_VERSION_MAJOR >= 3
+    return static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getNativeHandle());
+#else
+    return static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getSystemHandle());
+#endif
+}
+
+// Reads input until `done` holds, for at most about five seconds.
+template <typename Done>
+void pumpUntil(Done done)
+{
+    for (int i = 0; i < 500 && !done(); ++i)
+    {
+        InputManager::getInstance().getInput();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+} // namespace
+
 // Real X input through xdotool, on a display of this test's own: a key press and release,
 // a move and a click reach every object as engine events, in cells.
 TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
@@ -46,11 +71,7 @@ TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
             clicks.push_back(*dynamic_cast<const EventMouse*>(event));
         }
     };
-#if SFML_VERSION_MAJOR >= 3
-    const auto id = static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getNativeHandle());
-#else
-    const auto id = static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getSystemHandle());
-#endif
+    const unsigned long id = windowId();
     // Input sent before the window is mapped would go nowhere.
     const std::string mapped = "xdotool search --onlyvisible --name '^Ostrel$' | grep -qx " + std::to_string(id);
     ASSERT_TRUE(waitUntil(std::chrono::seconds(30),
@@ -83,31 +104,6 @@ TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
     InputManager::getInstance().shutDown();
     DisplayManager::getInstance().shutDown();
 }
-
-namespace
-{
-
-unsigned long windowId()
-{
-#if SFML_VERSION_MAJOR >= 3
-    return static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getNativeHandle());
-#else
-    return static_cast<unsigned long>(DisplayManager::getInstance().getWindow()->getSystemHandle());
-#endif
-}
-
-// Reads input until `done` holds, for at most about five seconds.
-template <typename Done>
-void pumpUntil(Done done)
-{
-    for (int i = 0; i < 500 && !done(); ++i)
-    {
-        InputManager::getInstance().getInput();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-} // namespace
 
 // A switch to full screen makes a new window: a focus loss before that window first gains the
 // focus is the switch's doing and is not delivered; once it has had the focus, a loss is.
