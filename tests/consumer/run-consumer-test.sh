@@ -35,9 +35,9 @@ done
 
 echo "== building with find_package(Ostrel)"
 cmake -S "$here" -B "$scratch/cmake-build" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF >"$scratch/configure.log" ||
+  -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF >"$scratch/configure.log" 2>&1 ||
   { cat "$scratch/configure.log"; exit 1; }
-cmake --build "$scratch/cmake-build" >"$scratch/build.log" || { cat "$scratch/build.log"; exit 1; }
+cmake --build "$scratch/cmake-build" >"$scratch/build.log" 2>&1 || { cat "$scratch/build.log"; exit 1; }
 
 echo "== building with pkg-config ($(pkg-config --libs --static ostrel))"
 mkdir -p "$scratch/make-build"
