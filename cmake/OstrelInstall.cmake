@@ -20,7 +20,8 @@ install(FILES ${OSTREL_GENERATED_INCLUDE_DIR}/ostrel/Version.h DESTINATION ${CMA
 # of the engine into a game has everything it needs.
 install(EXPORT OstrelTargets NAMESPACE Ostrel:: DESTINATION ${OSTREL_INSTALL_CMAKEDIR}
   COMPONENT ostrel EXCLUDE_FROM_ALL)
-set(OSTREL_SFML_MAJOR ${SFML_VERSION_MAJOR})
+# A game needs at least the SFML release (major.minor) the engine was compiled against.
+set(OSTREL_SFML_VERSION ${SFML_VERSION_MAJOR}.${SFML_VERSION_MINOR})
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/OstrelConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/OstrelConfig.cmake INSTALL_DESTINATION ${OSTREL_INSTALL_CMAKEDIR})
 # Before 1.0 a minor release may change the engine's interface: only the same minor version fits.
@@ -36,7 +37,7 @@ file(RELATIVE_PATH OSTREL_PC_TO_PREFIX /prefix/${OSTREL_INSTALL_PKGCONFIGDIR} /p
 string(REGEX REPLACE "/$" "" OSTREL_PC_TO_PREFIX "${OSTREL_PC_TO_PREFIX}")
 set(OSTREL_PC_REQUIRES "")
 foreach(module IN ITEMS sfml-graphics sfml-window sfml-audio sfml-system)
-  list(APPEND OSTREL_PC_REQUIRES "${module} >= ${SFML_VERSION_MAJOR}.${SFML_VERSION_MINOR}")
+  list(APPEND OSTREL_PC_REQUIRES "${module} >= ${OSTREL_SFML_VERSION}")
 endforeach()
 if(OSTREL_LINKS_MPG123)
   list(APPEND OSTREL_PC_REQUIRES libmpg123)
