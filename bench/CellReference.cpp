@@ -1,6 +1,6 @@
 #include "CellReference.h"
 
-#include "DisplayManager.h"
+#include <ostrel/graphics/DisplayManager.h>
 
 namespace reference
 {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Cell.h"
-
 #include <SFML/Graphics.hpp>
+#include <ostrel/graphics/Cell.h>
 
 #include <vector>
 

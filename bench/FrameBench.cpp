@@ -9,23 +9,24 @@
 //    swapBuffers (or the per-cell drawing's display and clear).
 // Run it from build/bench, where the build links the font and the game's data.
 #include "CellReference.h"
-#include "DisplayManager.h"
-#include "EventKeyboard.h"
-#include "EventMouse.h"
-#include "EventStep.h"
-#include "GameManager.h"
-#include "InputManager.h"
-#include "MoneyManager.h"
-#include "Object.h"
-#include "Pest.h"
 #include "PlainWorld.h"
-#include "Plot.h"
-#include "PlotModifier.h"
-#include "ResourceManifest.h"
-#include "StartObjects.h"
 #include "Timing.h"
-#include "UpgradeManager.h"
-#include "WorldManager.h"
+#include "assets/ResourceManifest.h"
+#include "farm/Plot.h"
+#include "farm/PlotModifier.h"
+#include "pests/Pest.h"
+#include "run/MoneyManager.h"
+#include "run/StartObjects.h"
+#include "shop/UpgradeManager.h"
+
+#include <ostrel/core/EventStep.h>
+#include <ostrel/core/GameManager.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/input/EventKeyboard.h>
+#include <ostrel/input/EventMouse.h>
+#include <ostrel/input/InputManager.h>
+#include <ostrel/world/Object.h>
+#include <ostrel/world/WorldManager.h>
 
 #include <chrono>
 #include <cstdlib>

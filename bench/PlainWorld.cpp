@@ -1,10 +1,10 @@
 #include "PlainWorld.h"
 
-#include "EventCollision.h"
-#include "EventOut.h"
-#include "Object.h"
-#include "WorldManager.h"
-#include "utility.h"
+#include <ostrel/world/EventCollision.h>
+#include <ostrel/world/EventOut.h>
+#include <ostrel/world/Object.h>
+#include <ostrel/world/WorldManager.h>
+#include <ostrel/world/utility.h>
 
 namespace reference
 {

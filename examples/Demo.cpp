@@ -1,14 +1,14 @@
 // A small tour of the Ostrel engine: coloured text, an animated sprite loaded from a sprite
 // file, and a ball that bounces between two walls through collision events. Run it from a
 // folder holding "ostrel-font.ttf" and the "data" folder; Q or Escape quits.
-#include "DisplayManager.h"
-#include "EventCollision.h"
-#include "EventKeyboard.h"
-#include "EventOut.h"
-#include "GameManager.h"
-#include "LogManager.h"
-#include "Object.h"
-#include "ResourceManager.h"
+#include <ostrel/core/GameManager.h>
+#include <ostrel/core/LogManager.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/input/EventKeyboard.h>
+#include <ostrel/resources/ResourceManager.h>
+#include <ostrel/world/EventCollision.h>
+#include <ostrel/world/EventOut.h>
+#include <ostrel/world/Object.h>
 
 #include <string>
 

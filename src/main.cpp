@@ -1,17 +1,18 @@
 // Corn Quota: grow corn, meet the quota, buy upgrades, and do it again tomorrow.
-#include "CommandLine.h"
-#include "DisplayManager.h"
-#include "GameFolders.h"
-#include "GameManager.h"
-#include "InputManager.h"
-#include "LogManager.h"
-#include "PlayedRun.h"
-#include "RecordingReader.h"
-#include "RecordingWriter.h"
-#include "ResourceManifest.h"
-#include "RunRecorder.h"
-#include "RunReplayer.h"
-#include "StartObjects.h"
+#include "assets/ResourceManifest.h"
+#include "player/GameFolders.h"
+#include "run/CommandLine.h"
+#include "run/PlayedRun.h"
+#include "run/StartObjects.h"
+
+#include <ostrel/core/GameManager.h>
+#include <ostrel/core/LogManager.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/input/InputManager.h>
+#include <ostrel/replay/RecordingReader.h>
+#include <ostrel/replay/RecordingWriter.h>
+#include <ostrel/replay/RunRecorder.h>
+#include <ostrel/replay/RunReplayer.h>
 
 #include <ctime>
 #include <iostream>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the recording reader. Besides any crash, leak or undefined
 // behaviour, a finding is a recording the reader accepts that does not read back the same
 // once written out again, or whose steps run backwards. Run through scripts/fuzz.
-#include "RecordingReader.h"
-#include "RecordingWriter.h"
+#include <ostrel/replay/RecordingReader.h>
+#include <ostrel/replay/RecordingWriter.h>
 
 #include <cstddef>
 #include <cstdint>

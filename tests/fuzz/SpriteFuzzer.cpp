@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the sprite loader as a sprite file. Any crash, leak, undefined
 // behaviour or runaway allocation is a finding. Run through scripts/fuzz.
-#include "LogManager.h"
-#include "ResourceManager.h"
-#include "Sprite.h"
+#include <ostrel/core/LogManager.h>
+#include <ostrel/graphics/Sprite.h>
+#include <ostrel/resources/ResourceManager.h>
 
 #include <cstddef>
 #include <cstdint>

@@ -1,15 +1,15 @@
-#include "Crow.h"
-#include "DisplayManager.h"
 #include "GameHarness.h"
-#include "InputManager.h"
-#include "MoneyManager.h"
-#include "Plot.h"
-#include "PlotModifier.h"
-#include "ShopDisplay.h"
-#include "UpgradeTree.h"
-#include "utility.h"
+#include "farm/Plot.h"
+#include "farm/PlotModifier.h"
+#include "pests/Crow.h"
+#include "run/MoneyManager.h"
+#include "shop/ShopDisplay.h"
+#include "shop/UpgradeTree.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/input/InputManager.h>
+#include <ostrel/world/utility.h>
 
 #include <functional>
 #include <ostream>

@@ -1,21 +1,22 @@
 #include "GameHarness.h"
 
-#include "DayKeeper.h"
-#include "DisplayManager.h"
-#include "EventFocus.h"
-#include "EventKeyboard.h"
-#include "EventMouse.h"
-#include "EventStep.h"
-#include "GameManager.h"
-#include "InputManager.h"
-#include "LogManager.h"
-#include "MoneyManager.h"
-#include "Plot.h"
-#include "ResourceManager.h"
-#include "ResourceManifest.h"
-#include "UpgradeManager.h"
 #include "WaitUntil.h"
-#include "WorldManager.h"
+#include "assets/ResourceManifest.h"
+#include "farm/Plot.h"
+#include "run/DayKeeper.h"
+#include "run/MoneyManager.h"
+#include "shop/UpgradeManager.h"
+
+#include <ostrel/core/EventStep.h>
+#include <ostrel/core/GameManager.h>
+#include <ostrel/core/LogManager.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/input/EventFocus.h>
+#include <ostrel/input/EventKeyboard.h>
+#include <ostrel/input/EventMouse.h>
+#include <ostrel/input/InputManager.h>
+#include <ostrel/resources/ResourceManager.h>
+#include <ostrel/world/WorldManager.h>
 
 #include <chrono>
 #include <cstdlib>

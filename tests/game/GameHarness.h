@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Keyboard.h"
-#include "ObjectList.h"
 #include "TestDir.h"
-#include "Vector.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/input/Keyboard.h>
+#include <ostrel/world/ObjectList.h>
+#include <ostrel/world/Vector.h>
 
 #include <initializer_list>
 #include <string>

@@ -1,11 +1,11 @@
-#include "DisplayManager.h"
 #include "GameHarness.h"
-#include "Plot.h"
-#include "ResourceManager.h"
-#include "Sprite.h"
-#include "utility.h"
+#include "farm/Plot.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/graphics/Sprite.h>
+#include <ostrel/resources/ResourceManager.h>
+#include <ostrel/world/utility.h>
 
 #include <algorithm>
 #include <cmath>

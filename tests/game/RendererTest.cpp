@@ -1,12 +1,12 @@
 #include "CellReference.h"
-#include "DisplayManager.h"
 #include "GameHarness.h"
-#include "MoneyManager.h"
-#include "Plot.h"
-#include "StartObjects.h"
-#include "WorldManager.h"
+#include "farm/Plot.h"
+#include "run/MoneyManager.h"
+#include "run/StartObjects.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/world/WorldManager.h>
 
 #include <algorithm>
 #include <array>

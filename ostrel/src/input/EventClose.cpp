@@ -1,0 +1,11 @@
+#include "ostrel/input/EventClose.h"
+
+namespace ostrel
+{
+
+EventClose::EventClose()
+{
+    setType(CLOSE_EVENT);
+}
+
+} // namespace ostrel

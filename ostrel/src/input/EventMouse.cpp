@@ -1,0 +1,11 @@
+#include "ostrel/input/EventMouse.h"
+
+namespace ostrel
+{
+
+EventMouse::EventMouse()
+{
+    setType(MSE_EVENT);
+}
+
+} // namespace ostrel

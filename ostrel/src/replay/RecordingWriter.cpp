@@ -1,0 +1,117 @@
+#include "ostrel/replay/RecordingWriter.h"
+
+#include "ostrel/core/LogManager.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <iostream>
+
+namespace ostrel
+{
+
+namespace
+{
+
+// The shortest text that reads back as exactly the same float.
+std::string formatFloat(float value)
+{
+    char text[32];
+    const std::to_chars_result result = std::to_chars(text, text + sizeof(text), value);
+    return std::string(text, result.ptr);
+}
+
+std::string formatPosition(Vector position)
+{
+    return formatFloat(position.getX()) + " " + formatFloat(position.getY());
+}
+
+} // namespace
+
+bool RecordingWriter::open(const std::string& path)
+{
+    m_path = path;
+    m_file.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!m_file.is_open())
+    {
+        m_error = std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+void RecordingWriter::writeHeader(const RecordingHeader& header)
+{
+    writeLine(RECORDING_FORMAT + " " + std::to_string(RECORDING_FORMAT_VERSION));
+    writeLine("game " + header.game + " " + header.game_version);
+    writeLine("seed " + std::to_string(header.seed));
+    for (const auto& setting : header.settings)
+    {
+        writeLine("setting " + setting.first + " " + setting.second);
+    }
+}
+
+void RecordingWriter::writeInput(int step, const InputRecord& input)
+{
+    writeLine(formatInput(step, input));
+}
+
+void RecordingWriter::writeCheckpoint(int step, const RecordingValues& values)
+{
+    writeLine(formatCheckpoint(step, values));
+}
+
+std::string RecordingWriter::formatInput(int step, const InputRecord& input)
+{
+    const std::string prefix = std::to_string(step) + " ";
+    switch (input.kind)
+    {
+        case InputKind::KEY_PRESS:
+            return prefix + "key press " + keyName(input.key);
+        case InputKind::KEY_RELEASE:
+            return prefix + "key release " + keyName(input.key);
+        case InputKind::MOUSE_MOVE:
+            return prefix + "mouse move " + formatPosition(input.position);
+        case InputKind::MOUSE_CLICK:
+            return prefix + "mouse click " + buttonName(input.button) + " " + formatPosition(input.position);
+        case InputKind::FOCUS_LOST:
+            return prefix + "focus lost";
+        case InputKind::FOCUS_GAINED:
+            return prefix + "focus gained";
+        case InputKind::RESIZE:
+            return prefix + "resize " + std::to_string(input.width) + " " + std::to_string(input.height);
+        case InputKind::CLOSE:
+            return prefix + "close";
+    }
+    return prefix;
+}
+
+std::string RecordingWriter::formatCheckpoint(int step, const RecordingValues& values)
+{
+    std::string line = std::to_string(step) + " check";
+    for (const auto& value : values)
+    {
+        line += " " + value.first + "=" + value.second;
+    }
+    return line;
+}
+
+void RecordingWriter::writeLine(const std::string& line)
+{
+    if (!m_file.is_open())
+    {
+        return;
+    }
+    m_file << line << '\n';
+    m_file.flush();
+    if (!m_file.good() && !m_failed)
+    {
+        m_failed = true;
+        const std::string message =
+            "Recording: cannot write to '" + m_path + "': " + std::strerror(errno) + "; the recording ends here";
+        LogManager::getInstance().writeLog("%s", message.c_str());
+        std::cerr << message << std::endl;
+    }
+}
+
+} // namespace ostrel

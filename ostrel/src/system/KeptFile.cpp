@@ -1,0 +1,153 @@
+#include "ostrel/system/KeptFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+namespace ostrel
+{
+
+namespace
+{
+
+bool writeAll(int fd, const std::string& content)
+{
+    std::size_t done = 0;
+    while (done < content.size())
+    {
+        const ssize_t written = ::write(fd, content.data() + done, content.size() - done);
+        if (written < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (written <= 0)
+        {
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Makes a rename inside the folder survive a power cut.
+bool syncFolder(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+    {
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+std::string failure(const char* what, const std::filesystem::path& path)
+{
+    return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
+}
+
+} // namespace
+
+ReadOutcome readKeptFile(const std::filesystem::path& path, std::string& content)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+    {
+        return ReadOutcome::MISSING;
+    }
+    if (status.type() != std::filesystem::file_type::regular)
+    {
+        return ReadOutcome::FAILED;
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::string whole((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.is_open() || file.bad())
+    {
+        return ReadOutcome::FAILED;
+    }
+    content = std::move(whole);
+    return ReadOutcome::READ;
+}
+
+bool writeKeptFile(const std::filesystem::path& path, const std::string& content, std::string& error)
+{
+    error.clear();
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    std::string temporary = (folder / (path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+    {
+        error = failure("cannot create a file beside", path);
+        return false;
+    }
+    bool written = writeAll(fd, content);
+    if (!written)
+    {
+        error = failure("cannot write", temporary);
+    }
+    else if (::fsync(fd) != 0)
+    {
+        written = false;
+        error = failure("cannot sync", temporary);
+    }
+    // mkstemp makes the file readable by its owner only; kept files are ordinary ones.
+    ::fchmod(fd, 0644);
+    if (::close(fd) != 0 && written)
+    {
+        written = false;
+        error = failure("cannot close", temporary);
+    }
+    if (written && ::rename(temporary.c_str(), path.c_str()) != 0)
+    {
+        written = false;
+        error = failure("cannot replace", path);
+    }
+    if (!written)
+    {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (!syncFolder(folder))
+    {
+        // The new file is in place; only its survival of a power cut is in doubt.
+        error = failure("warning: cannot sync the folder of", path);
+    }
+    return true;
+}
+
+std::filesystem::path moveKeptFileAside(const std::filesystem::path& path)
+{
+    for (int n = 1; n < 1000; ++n)
+    {
+        const std::filesystem::path aside =
+            path.string() + (n == 1 ? std::string(".bad") : "." + std::to_string(n) + ".bad");
+        // A hard link fails rather than overwrite an older bad file; then the name goes.
+        if (::link(path.c_str(), aside.c_str()) == 0)
+        {
+            ::unlink(path.c_str());
+            return aside;
+        }
+        if (errno == EEXIST)
+        {
+            continue;
+        }
+        // Where the file system has no hard links, rename to a name that is still free.
+        std::error_code ignored;
+        if (std::filesystem::exists(aside, ignored))
+        {
+            continue;
+        }
+        return ::rename(path.c_str(), aside.c_str()) == 0 ? aside : std::filesystem::path();
+    }
+    return {};
+}
+
+} // namespace ostrel

@@ -1,6 +1,0 @@
-#include "EventModifierChange.h"
-
-EventModifierChange::EventModifierChange()
-{
-    setType(MODIFIER_CHANGE_EVENT);
-}

@@ -1,6 +1,0 @@
-#include "EventStateChange.h"
-
-EventStateChange::EventStateChange()
-{
-    setType(STATE_CHANGE_EVENT);
-}

@@ -1,8 +1,0 @@
-#include "HudText.h"
-
-#include "DayKeeper.h"
-
-int HudText::draw()
-{
-    return runInProgress() ? DisplayText::draw() : 0;
-}

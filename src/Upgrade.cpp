@@ -1,6 +1,0 @@
-#include "Upgrade.h"
-
-Upgrade emptyUpgrade()
-{
-    return Upgrade();
-}

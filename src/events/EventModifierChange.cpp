@@ -1,0 +1,6 @@
+#include "events/EventModifierChange.h"
+
+EventModifierChange::EventModifierChange()
+{
+    setType(MODIFIER_CHANGE_EVENT);
+}

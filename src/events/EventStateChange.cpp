@@ -1,0 +1,6 @@
+#include "events/EventStateChange.h"
+
+EventStateChange::EventStateChange()
+{
+    setType(STATE_CHANGE_EVENT);
+}

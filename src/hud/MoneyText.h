@@ -1,0 +1,13 @@
+#pragma once
+
+#include "hud/HudText.h"
+
+// The HUD's money and quota, top centre, as "$money / $quota", refreshed every step.
+class MoneyText : private HudText
+{
+public:
+    MoneyText();
+
+    void update(int money, int quota);
+    int eventHandler(const ostrel::Event* event) override;
+};

@@ -1,0 +1,77 @@
+#include "hud/PauseBox.h"
+
+#include "run/DayKeeper.h"
+
+#include <ostrel/core/GameManager.h>
+#include <ostrel/core/LogManager.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/input/EventFocus.h>
+#include <ostrel/input/EventKeyboard.h>
+
+namespace
+{
+
+const int BOX_WIDTH = 36;
+const int BOX_HEIGHT = 7;
+
+} // namespace
+
+PauseBox::PauseBox()
+{
+    setType("PauseBox");
+    setSolidness(ostrel::SPECTRAL);
+    setAltitude(ostrel::MAX_ALTITUDE);
+    setWidth(BOX_WIDTH);
+    setHeight(BOX_HEIGHT);
+    // Half a cell down, so that the box's odd height starts on a whole row.
+    const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    setPosition(ostrel::Vector(static_cast<float>(display.getHorizontal()) / 2.0f,
+                               static_cast<float>(display.getVertical()) / 2.0f + 0.5f));
+}
+
+int PauseBox::eventHandler(const ostrel::Event* event)
+{
+    const bool paused = ostrel::GameManager::getInstance().isPaused();
+    if (event->getType() == ostrel::KEYBOARD_EVENT)
+    {
+        const auto* keyboard = dynamic_cast<const ostrel::EventKeyboard*>(event);
+        const ostrel::Keyboard::Key key = keyboard->getKey();
+        if (keyboard->getKeyboardAction() == ostrel::KEY_PRESSED &&
+            (key == ostrel::Keyboard::P || key == ostrel::Keyboard::ESCAPE) && (paused || dayInProgress()))
+        {
+            setPaused(!paused);
+            return 1;
+        }
+    }
+    else if (event->getType() == ostrel::FOCUS_EVENT)
+    {
+        if (!dynamic_cast<const ostrel::EventFocus*>(event)->isFocused() && !paused && dayInProgress())
+        {
+            setPaused(true);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void PauseBox::setPaused(bool paused)
+{
+    ostrel::GameManager::getInstance().setPaused(paused);
+    ostrel::LogManager::getInstance().writeLog(paused ? "Paused." : "Going on.");
+}
+
+int PauseBox::draw()
+{
+    if (!ostrel::GameManager::getInstance().isPaused())
+    {
+        return 0;
+    }
+    DisplayBox::draw();
+    const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
+    const ostrel::Vector centre = getPosition();
+    const float top = centre.getY() - BOX_HEIGHT / 2.0f;
+    display.drawString(ostrel::Vector(centre.getX(), top + 2), "Paused", ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
+    display.drawString(ostrel::Vector(centre.getX(), top + 4), "P or Esc to go on, Q to quit", ostrel::CENTER_JUSTIFIED,
+                       ostrel::WHITE);
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "hud/DisplayBox.h"
+
+// Pauses a day on the farm: P or Esc pauses and goes on again, and losing the window's focus
+// pauses too (the player goes on with P or Esc). The title and the shop never pause. While
+// paused, a box in the middle of the screen says so and which keys do what.
+class PauseBox : public DisplayBox
+{
+public:
+    PauseBox();
+
+    int eventHandler(const ostrel::Event* event) override;
+    // Draws only while the game is paused.
+    int draw() override;
+
+private:
+    void setPaused(bool paused);
+};

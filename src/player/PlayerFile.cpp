@@ -1,0 +1,66 @@
+#include "player/PlayerFile.h"
+
+#include <ostrel/core/LogManager.h>
+#include <ostrel/system/KeptFile.h>
+
+#include <utility>
+
+PlayerFile::PlayerFile(std::filesystem::path path) : m_path(std::move(path)) {}
+
+bool PlayerFile::load(const std::function<bool(const std::string&)>& parse)
+{
+    if (m_path.empty())
+    {
+        return false;
+    }
+    std::string content;
+    const ostrel::ReadOutcome outcome = ostrel::readKeptFile(m_path, content);
+    if (outcome == ostrel::ReadOutcome::MISSING)
+    {
+        return false;
+    }
+    if (outcome == ostrel::ReadOutcome::READ && parse(content))
+    {
+        return true;
+    }
+    const ostrel::LogManager& log = ostrel::LogManager::getInstance();
+    const char* problem = outcome == ostrel::ReadOutcome::READ ? "cannot be understood" : "cannot be read";
+    const std::filesystem::path aside = ostrel::moveKeptFileAside(m_path);
+    if (aside.empty())
+    {
+        log.writeLog("'%s' %s and cannot be moved aside; starting afresh.", m_path.c_str(), problem);
+    }
+    else
+    {
+        log.writeLog("'%s' %s; kept as '%s', starting afresh.", m_path.c_str(), problem, aside.c_str());
+    }
+    return false;
+}
+
+bool PlayerFile::save(const std::string& content)
+{
+    if (m_path.empty())
+    {
+        return false;
+    }
+    const ostrel::LogManager& log = ostrel::LogManager::getInstance();
+    std::error_code folder_error;
+    std::filesystem::create_directories(m_path.parent_path(), folder_error);
+    if (folder_error)
+    {
+        log.writeLog("Cannot make the folder '%s' (%s); '%s' is not kept.", m_path.parent_path().c_str(),
+                     folder_error.message().c_str(), m_path.filename().c_str());
+        return false;
+    }
+    std::string error;
+    const bool written = ostrel::writeKeptFile(m_path, content, error);
+    if (!written)
+    {
+        log.writeLog("Cannot keep '%s': %s", m_path.c_str(), error.c_str());
+    }
+    else if (!error.empty())
+    {
+        log.writeLog("Kept '%s', %s", m_path.c_str(), error.c_str());
+    }
+    return written;
+}

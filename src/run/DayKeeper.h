@@ -1,0 +1,54 @@
+#pragma once
+
+#include <ostrel/world/Object.h>
+
+// x and y of the first, second and third shop card.
+const int xPos[3] = {35, 65, 50};
+const int yPos[3] = {10, 10, 13};
+
+// Whether a run goes on (on the farm or in the shop): false on the title and game-over
+// screens, and without a day keeper.
+bool runInProgress();
+// Whether a day on the farm goes on: false on the title, game-over and shop screens.
+bool dayInProgress();
+
+// Runs the game: SPACE on the title screen starts a run; each farm day lasts 1800 steps;
+// a day that ends with the quota met opens the shop, where SPACE starts the next day; a
+// missed quota ends the run on the game-over screen. Q or the window's close button quits at
+// any moment; F11 switches between full screen and a window.
+class DayKeeper : public ostrel::Object
+{
+public:
+    DayKeeper();
+
+    // Ends the run: day 0, no money, no quota, no upgrades.
+    void reset();
+    int getDay() const { return m_day; }
+    void startDay();
+    int getTicksLeft() const { return m_ticks_left; }
+    bool isDayActive() const { return m_day_active; }
+    bool isGameRunning() const { return m_game_running; }
+    // Moves on to the next day: announces it and sets its quota.
+    void incrementDay();
+    void swapToShop();
+    void swapToFarm();
+    // Counts the day down; at its end, judges the quota.
+    void step();
+    // Ends the game at once, as Q does: a run in progress is recorded first.
+    void quit();
+
+    int eventHandler(const ostrel::Event* event) override;
+    // Draws nothing.
+    int draw() override;
+
+private:
+    void startRun();
+    void endRun();
+    // Keeps the run in progress among the best runs, if it makes them.
+    void recordRun() const;
+
+    int m_day;
+    int m_ticks_left;
+    bool m_day_active;
+    bool m_game_running;
+};

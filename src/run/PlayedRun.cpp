@@ -1,0 +1,52 @@
+#include "run/PlayedRun.h"
+
+#include "player/Settings.h"
+#include "run/DayKeeper.h"
+#include "run/MoneyManager.h"
+#include "shop/UpgradeManager.h"
+
+#include <ostrel/world/WorldManager.h>
+
+#include <cstdlib>
+#include <string>
+
+void seedRun(std::uint32_t seed)
+{
+    std::srand(seed);
+    // Its own stream, so the shop's draws do not shift the field's.
+    UpgradeManager::getInstance().seedOffers(seed ^ 0x9e3779b9u);
+}
+
+ostrel::RecordingValues runFingerprint()
+{
+    const ostrel::ObjectList keepers = ostrel::WorldManager::getInstance().objectsOfType("DayKeeper");
+    const auto* keeper = keepers.isEmpty() ? nullptr : dynamic_cast<const DayKeeper*>(keepers[0]);
+    const MoneyManager& money = MoneyManager::getInstance();
+    return {{"day", std::to_string(keeper ? keeper->getDay() : 0)},
+            {"money", std::to_string(money.getMoney())},
+            {"quota", std::to_string(money.getQuota())}};
+}
+
+ostrel::RecordingValues drawnSettings()
+{
+    return {{"mute", Settings::getInstance().isMuted() ? "on" : "off"}};
+}
+
+void applyDrawnSettings(const ostrel::RecordingValues& settings)
+{
+    for (const auto& setting : settings)
+    {
+        if (setting.first == "mute")
+        {
+            Settings::getInstance().setMuted(setting.second == "on");
+        }
+    }
+}
+
+bool endsGame(const ostrel::InputRecord& input)
+{
+    const bool quit_key =
+        (input.kind == ostrel::InputKind::KEY_PRESS || input.kind == ostrel::InputKind::KEY_RELEASE) &&
+        input.key == ostrel::Keyboard::Q;
+    return quit_key || input.kind == ostrel::InputKind::CLOSE;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <ostrel/input/InputRecord.h>
+#include <ostrel/replay/Checkpoint.h>
+
+#include <cstdint>
+
+// The game's name and version as recordings carry them.
+const char* const GAME_NAME = "cornquota";
+const char* const GAME_VERSION = CORNQUOTA_VERSION;
+
+// Seeds everything random in a run from its one seed: the field's and the pests' draws
+// and the shop's offers.
+void seedRun(std::uint32_t seed);
+
+// What the player sees of the run beside the screen: the day, the money and the quota.
+ostrel::RecordingValues runFingerprint();
+
+// The settings that change what is drawn, as a recording's header keeps them (mute).
+ostrel::RecordingValues drawnSettings();
+// Takes on a recording's settings for this launch only; unknown ones are ignored.
+void applyDrawnSettings(const ostrel::RecordingValues& settings);
+
+// Whether the input ends the game (Q, or the window's close button).
+bool endsGame(const ostrel::InputRecord& input);

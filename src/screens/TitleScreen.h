@@ -1,0 +1,13 @@
+#pragma once
+
+#include "screens/PictureScreen.h"
+
+// The title picture the game opens on, with the best run above it and the keys below;
+// SPACE starts the first run.
+class TitleScreen : private PictureScreen
+{
+public:
+    TitleScreen();
+
+    int draw() override;
+};

@@ -1,0 +1,6 @@
+#include "shop/Upgrade.h"
+
+Upgrade emptyUpgrade()
+{
+    return Upgrade();
+}

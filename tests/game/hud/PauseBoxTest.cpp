@@ -1,0 +1,150 @@
+#include "GameHarness.h"
+#include "farm/Plot.h"
+#include "farm/PlotModifier.h"
+#include "pests/Pest.h"
+#include "run/DayKeeper.h"
+#include "run/MoneyManager.h"
+#include "run/StartObjects.h"
+
+#include <gtest/gtest.h>
+#include <ostrel/core/GameManager.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/world/WorldManager.h>
+
+#include <sstream>
+
+using namespace ostrel;
+
+using Pause = GameHarness;
+
+namespace
+{
+
+// Everything on the farm that play changes, object by object.
+std::string farmState()
+{
+    std::ostringstream state;
+    const ObjectList all = WorldManager::getInstance().getAllObjects();
+    for (int i = 0; i < all.getCount(); ++i)
+    {
+        const Object* object = all[i];
+        if (object->getType() == "Reticle")
+        {
+            continue; // the pointer, which follows the mouse paused or not
+        }
+        state << object->getType() << " at " << object->getPosition().getX() << "," << object->getPosition().getY()
+              << " moving " << object->getVelocity().getX() << "," << object->getVelocity().getY();
+        if (const auto* keeper = dynamic_cast<const DayKeeper*>(object))
+        {
+            state << " ticks " << keeper->getTicksLeft();
+        }
+        if (const auto* plot = dynamic_cast<const Plot*>(object))
+        {
+            state << " stage " << plot->getStage() << " growth " << plot->getGrowth() << " watered "
+                  << plot->getWateredSteps() << " fertilized " << plot->isFertilized();
+        }
+        if (const auto* pest = dynamic_cast<const Pest*>(object))
+        {
+            state << " out " << pest->isSpawned() << " health " << pest->getHealth() << " spawn in "
+                  << pest->getSpawnCountdown() << " hurt " << pest->getHurtCountdown();
+        }
+        if (const auto* pickup = dynamic_cast<const PlotModifier*>(object))
+        {
+            state << " available " << pickup->isAvailable() << " back in " << pickup->getRespawnDelay();
+        }
+        state << "\n";
+    }
+    return state.str() + "money " + std::to_string(MoneyManager::getInstance().getMoney());
+}
+
+} // namespace
+
+// 300 paused frames, clicked all over, leave the farm exactly as it was; going on, it moves.
+TEST_F(Pause, StopsTheDayExactlyWhereItIs)
+{
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    for (int n = 0; n < 6; ++n)
+    {
+        click(Vector(static_cast<float>(n * 8 + 4), 6));
+        frames(170);
+    }
+    const std::string before = farmState();
+    ASSERT_NE(before.find("stage 2"), std::string::npos) << "corn on its way:\n" << before;
+    ASSERT_NE(before.find("out 1"), std::string::npos) << "a pest out:\n" << before;
+    ASSERT_NE(before.find("available 1"), std::string::npos) << "a pickup out:\n" << before;
+
+    press(Keyboard::P);
+    for (int i = 0; i < 300; ++i)
+    {
+        // On everything that takes a click: plots, pickups and pests.
+        const ObjectList all = WorldManager::getInstance().getAllObjects();
+        for (int n = 0; n < all.getCount(); ++n)
+        {
+            move(all[n]->getPosition());
+            click(all[n]->getPosition());
+        }
+        frame();
+    }
+    EXPECT_EQ(farmState(), before);
+    EXPECT_NE(row(11).find("Paused"), std::string::npos) << screen();
+    EXPECT_TRUE(GameManager::getInstance().isPaused());
+
+    const int ticks = dayKeeper()->getTicksLeft();
+    press(Keyboard::ESCAPE);
+    frames(2);
+    EXPECT_EQ(dayKeeper()->getTicksLeft(), ticks - 2) << "the day goes on";
+    EXPECT_EQ(screen().find("Paused"), std::string::npos);
+}
+
+// Losing the focus pauses a day, and only a day: the title and the shop play on, and a
+// regained focus does not end the pause.
+TEST_F(Pause, LosingTheFocusPausesOnlyADay)
+{
+    createStartObjects();
+    focus(false);
+    frame();
+    EXPECT_FALSE(GameManager::getInstance().isPaused()) << "the title";
+    press(Keyboard::P);
+    frame();
+    EXPECT_FALSE(GameManager::getInstance().isPaused()) << "the title";
+
+    press(Keyboard::SPACE);
+    frame();
+    focus(false);
+    frame();
+    EXPECT_TRUE(GameManager::getInstance().isPaused()) << "a day";
+    focus(true);
+    frame();
+    EXPECT_TRUE(GameManager::getInstance().isPaused()) << "until the player goes on";
+    press(Keyboard::P);
+    frame();
+    EXPECT_FALSE(GameManager::getInstance().isPaused());
+
+    MoneyManager::getInstance().addMoney(1000);
+    steps(dayKeeper()->getTicksLeft());
+    ASSERT_FALSE(dayKeeper()->isDayActive());
+    focus(false);
+    frame();
+    EXPECT_FALSE(GameManager::getInstance().isPaused()) << "the shop";
+    press(Keyboard::ESCAPE);
+    frame();
+    EXPECT_FALSE(GameManager::getInstance().isPaused()) << "the shop";
+}
+
+// The day's last ten seconds show in red.
+TEST_F(Pause, TheTimeTurnsRedForTheLastTenSeconds)
+{
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    const DisplayManager& display = DisplayManager::getInstance();
+    steps(dayKeeper()->getTicksLeft() - 302);
+    frame();
+    EXPECT_EQ(row(1).substr(71, 2), "11");
+    EXPECT_EQ(display.shownCell(71, 1).color, WHITE);
+    frame();
+    EXPECT_EQ(row(1).substr(71, 2), "10");
+    EXPECT_EQ(display.shownCell(71, 1).color, RED);
+}

@@ -1,0 +1,216 @@
+#include "GameHarness.h"
+#include "events/EventModifierChange.h"
+#include "events/EventNewDay.h"
+#include "farm/FloatingText.h"
+#include "farm/Reticle.h"
+#include "hud/DisplayBox.h"
+#include "hud/DisplayText.h"
+#include "hud/QuotaMetText.h"
+#include "hud/TimeText.h"
+#include "run/DayKeeper.h"
+#include "run/MoneyManager.h"
+#include "run/StartObjects.h"
+#include "screens/GameOverScreen.h"
+#include "screens/TitleScreen.h"
+
+#include <gtest/gtest.h>
+#include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/world/WorldManager.h>
+
+using namespace ostrel;
+
+using Screens = GameHarness;
+
+namespace
+{
+void broadcastModifier(PlotModifierType type)
+{
+    EventModifierChange change;
+    change.setModifierType(type);
+    WorldManager::getInstance().onEvent(&change);
+}
+} // namespace
+
+TEST_F(Screens, TheTitleShowsWithoutTheHudWhichComesWithTheRun)
+{
+    createStartObjects();
+    move(Vector(30, 22));
+    frame();
+    EXPECT_NE(row(4).find(".#######"), std::string::npos) << screen();
+    for (int r = 0; r < 3; ++r)
+    {
+        EXPECT_EQ(row(r), std::string(80, ' ')) << "no HUD on the title:\n" << screen();
+    }
+    EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).ch, '+');
+    EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).color, WHITE);
+
+    press(Keyboard::SPACE);
+    frame();
+    EXPECT_EQ(row(1).find("Day 1"), 6u);
+    EXPECT_EQ(row(1).find("$0 / $50"), 36u);
+    EXPECT_EQ(row(0).substr(4, 8), "--------");
+    EXPECT_EQ(row(2).substr(36, 8), "--------");
+    EXPECT_EQ(row(1).substr(71, 2), "60");
+
+    broadcastModifier(WATERING_CAN);
+    frame();
+    EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).color, CYAN);
+    broadcastModifier(FERTILIZER);
+    frame();
+    EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).color, RED);
+    const EventNewDay day(2);
+    WorldManager::getInstance().onEvent(&day);
+    frame();
+    EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).color, WHITE) << "a new day drops what was held";
+    EXPECT_EQ(row(1).find("Day 2"), 6u);
+}
+
+TEST_F(Screens, TheHudSaysWhatIsHeldInWords)
+{
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "nothing held";
+    broadcastModifier(WATERING_CAN);
+    frame();
+    EXPECT_NE(row(22).find("Holding a watering can: click a plot to water it."), std::string::npos) << screen();
+    broadcastModifier(FERTILIZER);
+    frame();
+    EXPECT_NE(row(22).find("Holding fertilizer: click a plot to fertilize it."), std::string::npos);
+    broadcastModifier(NONE);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "spent";
+    broadcastModifier(WATERING_CAN);
+    const EventNewDay day(2);
+    WorldManager::getInstance().onEvent(&day);
+    frame();
+    EXPECT_EQ(row(22), std::string(80, ' ')) << "a new day drops what was held";
+}
+
+TEST_F(Screens, ReticleFollowsMovesButNotClicks)
+{
+    Reticle* reticle = new Reticle;
+    move(Vector(50, 12));
+    EXPECT_EQ(reticle->getPosition(), Vector(50, 12));
+    click(Vector(10, 10));
+    EXPECT_EQ(reticle->getPosition(), Vector(50, 12));
+    move(Vector(12.5f, 3.25f));
+    frame();
+    EXPECT_EQ(DisplayManager::getInstance().shownCell(12, 3).ch, '+') << "drawn in the cell under the pointer";
+    EXPECT_EQ(reticle->getAltitude(), MAX_ALTITUDE);
+}
+
+TEST_F(Screens, TheTimeRoundsSecondsUp)
+{
+    createStartObjects();
+    frame();
+    EXPECT_EQ(row(1).substr(72, 2), "  ") << "no time on the title";
+    press(Keyboard::SPACE);
+    frame(); // 1799 left: 60 s
+    EXPECT_EQ(row(1).substr(71, 2), "60");
+    steps(1799 - 32);
+    frame();
+    EXPECT_EQ(row(1).substr(72, 1), "2");
+    frame();
+    EXPECT_EQ(row(1).substr(72, 1), "1") << "30 steps left";
+}
+
+TEST_F(Screens, TheGameOverScreenSaysHowTheRunWentUntilSpace)
+{
+    createStartObjects();
+    // The title goes with the first SPACE; the run is then lost straight away.
+    press(Keyboard::SPACE);
+    frame();
+    new GameOverScreen(RunSummary{4, 1234});
+    dayKeeper()->reset();
+    frames(100);
+    EXPECT_NE(screen().find("The quota was not met."), std::string::npos) << "it stays";
+    EXPECT_EQ(row(20).find("You reached day 4 and earned $1234 over the run."), 16u) << screen();
+    EXPECT_NE(row(22).find("Press SPACE to play again, or Q to quit."), std::string::npos);
+    EXPECT_EQ(row(1), std::string(80, ' ')) << "no HUD";
+    EXPECT_TRUE(musicPlaying("lounge"));
+
+    press(Keyboard::ENTER);
+    frame();
+    EXPECT_EQ(count("GameOverScreen"), 1);
+    press(Keyboard::SPACE);
+    EXPECT_FALSE(musicPlaying("lounge"));
+    frame();
+    EXPECT_EQ(count("GameOverScreen"), 0);
+    EXPECT_EQ(dayKeeper()->getDay(), 1) << "SPACE starts the next run";
+}
+
+TEST_F(Screens, OnlyAPressOfSpaceRemovesTheTitle)
+{
+    MoneyManager::getInstance().addMoney(30);
+    new TitleScreen;
+    EXPECT_TRUE(musicPlaying("lounge"));
+    release(Keyboard::SPACE);
+    press(Keyboard::ENTER);
+    frame();
+    EXPECT_EQ(count("Object"), 1);
+    press(Keyboard::SPACE);
+    EXPECT_FALSE(musicPlaying("lounge")) << "the music stops at once";
+    EXPECT_EQ(count("Object"), 1) << "removed at the next update";
+    frame();
+    EXPECT_EQ(count("Object"), 0);
+}
+
+TEST_F(Screens, BoxesAndTextsDrawCentred)
+{
+    new DisplayBox(Vector(35, 10), 10, 6);
+    new DisplayBox(Vector(60, 5), 1, 1);
+    new DisplayBox(Vector(60, 8), 0, 4);
+    new DisplayText("a longer text", Vector(20, 20), true);
+    frame();
+    EXPECT_EQ(row(7).substr(30, 10), "+--------+");
+    EXPECT_EQ(row(8).substr(30, 10), "|        |");
+    EXPECT_EQ(row(12).substr(30, 10), "+--------+");
+    EXPECT_EQ(row(13).substr(30, 10), std::string(10, ' '));
+    EXPECT_EQ(row(4).substr(58, 3), " + ") << "a 1 x 1 box is one corner";
+    EXPECT_EQ(row(6).substr(55, 10), std::string(10, ' ')) << "a 0-wide box draws nothing";
+    EXPECT_EQ(row(19).substr(10, 20), "      --------      ");
+    EXPECT_EQ(row(20).substr(10, 20), "    a longer text   ") << "wider than its dashes";
+}
+
+TEST_F(Screens, FloatingTextRisesAndGoesOnItsFifteenthStep)
+{
+    FloatingText* text = new FloatingText;
+    text->setText("+$15");
+    text->setPosition(Vector(20, 10));
+    frames(14);
+    ASSERT_EQ(count("FloatingText"), 1);
+    EXPECT_FLOAT_EQ(text->getPosition().getY(), 10 - 14 * 0.25f);
+    frame();
+    EXPECT_EQ(count("FloatingText"), 0);
+}
+
+TEST_F(Screens, QuotaMetBannerLastsSixtySteps)
+{
+    new QuotaMetText;
+    frames(59);
+    EXPECT_EQ(count("Object"), 1);
+    EXPECT_NE(row(17).find(".======"), std::string::npos) << "at the bottom, below the shop's cards";
+    frame();
+    EXPECT_EQ(count("Object"), 0);
+}
+
+TEST_F(Screens, TimeWithoutADayKeeperKeepsItsText)
+{
+    new TimeText;
+    frames(3);
+    EXPECT_EQ(row(1).substr(68, 8), std::string(8, ' '));
+}
+
+TEST_F(Screens, StartObjectsHearEveryEventInTheGamesOrder)
+{
+    createStartObjects();
+    const ObjectList all = WorldManager::getInstance().getAllObjects();
+    std::vector<std::string> types;
+    for (int i = 0; i < all.getCount(); ++i)
+    {
+        types.push_back(all[i]->getType());
+    }
+    EXPECT_EQ(types, (std::vector<std::string>{"Object", "Reticle", "DayKeeper", "TimeText", "MoneyText", "DayText",
+                                               "HeldText", "PauseBox", "MuteMark"}));
+}
