@@ -122,10 +122,10 @@ bool GameProcess::screenshot(const std::string& path) const
     return std::system(command.c_str()) == 0;
 }
 
-int GameProcess::waitForExit()
+int GameProcess::waitForExit(std::chrono::seconds bound)
 {
     int status = 0;
-    if (waitUntil(std::chrono::seconds(60), [&] { return waitpid(m_pid, &status, WNOHANG) == m_pid; }))
+    if (waitUntil(bound, [&] { return waitpid(m_pid, &status, WNOHANG) == m_pid; }))
     {
         m_pid = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,9 @@ public:
     bool xdotool(const std::string& arguments) const;
     // Saves the window's pixels as a binary PPM file.
     bool screenshot(const std::string& path) const;
-    // Waits up to a minute for the game to end; its exit status, or -1 (killed, or still
+    // Waits up to the bound for the game to end; its exit status, or -1 (killed, or still
     // running, when it is then killed).
-    int waitForExit();
+    int waitForExit(std::chrono::seconds bound = std::chrono::seconds(60));
 
     std::string window() const { return m_window; }
 
