@@ -164,24 +164,11 @@ std::size_t checkQuote(const std::vector<std::string>& guide, std::size_t fence,
     return close;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Checks every quote of the guide against its source under `root`, adding each fault found;
+// returns how many quotes it checked.
+int checkGuide(const std::vector<std::string>& guide, const std::string& guide_name, const std::string& root,
+               std::vector<std::string>& faults)
 {
-    if (argc != 3)
-    {
-        std::cerr << "usage: guide_quotes GUIDE ROOT\n";
-        return 2;
-    }
-    const std::string guide_name = argv[1];
-    std::vector<std::string> guide;
-    if (!readLines(guide_name, guide))
-    {
-        std::cerr << "guide_quotes: cannot read " << guide_name << "\n";
-        return 2;
-    }
-
-    std::vector<std::string> faults;
     int checked = 0;
     std::string pending; // the reference of a quote line waiting for its block
     for (std::size_t i = 0; i < guide.size(); ++i)
@@ -204,7 +191,7 @@ int main(int argc, char* argv[])
             if (!pending.empty())
             {
                 ++checked;
-                i = checkQuote(guide, i, pending, argv[2], guide_name, faults);
+                i = checkQuote(guide, i, pending, root, guide_name, faults);
                 pending.clear();
                 continue;
             }
@@ -231,6 +218,28 @@ int main(int argc, char* argv[])
         faults.push_back(guide_name + ": the last quote line has no block");
     }
 
+    return checked;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 3)
+    {
+        std::cerr << "usage: guide_quotes GUIDE ROOT\n";
+        return 2;
+    }
+    const std::string guide_name = argv[1];
+    std::vector<std::string> guide;
+    if (!readLines(guide_name, guide))
+    {
+        std::cerr << "guide_quotes: cannot read " << guide_name << "\n";
+        return 2;
+    }
+
+    std::vector<std::string> faults;
+    const int checked = checkGuide(guide, guide_name, argv[2], faults);
     for (const std::string& fault : faults)
     {
         std::cerr << fault << "\n";
