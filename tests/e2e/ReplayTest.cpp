@@ -112,7 +112,7 @@ TEST(RecordAndReplay, ARecordedRunReplaysExactly)
             ASSERT_TRUE(game.xdotool(std::string("mousemove --window %w ") + spot + " click 1"));
         }
         ASSERT_TRUE(waitForText(dir, "run.txt", "300 check day=1"));
-        ASSERT_TRUE(game.xdotool("key --window %w q"));
+        ASSERT_TRUE(game.xdotool("key --window %w q")) << dir.read("stderr.txt") << dir.read("ostrel.log");
         EXPECT_EQ(game.waitForExit(), 0) << dir.read("stderr.txt");
     }
     const std::string run = dir.read("run.txt");
