@@ -149,6 +149,18 @@ bool Image::load(const std::string& path)
     return static_cast<bool>(file);
 }
 
+bool fileSays(const std::string& path, const std::string& text)
+{
+    return waitUntil(std::chrono::minutes(2),
+                     [&]
+                     {
+                         std::ifstream file(path);
+                         std::stringstream content;
+                         content << file.rdbuf();
+                         return content.str().find(text) != std::string::npos;
+                     });
+}
+
 int playAndQuit(GameProcess& game, const std::vector<std::string>& command)
 {
     if (!game.start(command) || !game.waitForWindow())

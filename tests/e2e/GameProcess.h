@@ -44,6 +44,10 @@ private:
     std::string m_window;
 };
 
+// Waits up to two minutes for the file to hold the text: the game plays its steps in real
+// time, and a loaded machine slows them many times over.
+bool fileSays(const std::string& path, const std::string& text);
+
 // Starts the command, waits for the game's window and quits with Q: the exit status, or -1
 // when the game did not start or its window never appeared.
 int playAndQuit(GameProcess& game, const std::vector<std::string>& command);

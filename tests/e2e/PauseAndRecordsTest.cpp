@@ -15,20 +15,6 @@ namespace
 const std::string RECORDS = std::string(GAME_STATE_HOME) + "/cornquota/records.txt";
 const std::string SETTINGS = std::string(GAME_CONFIG_HOME) + "/cornquota/settings.txt";
 
-// Waits up to ten seconds for the log to hold the text.
-bool logSays(const TestDir& dir, const std::string& text)
-{
-    for (int i = 0; i < 100; ++i)
-    {
-        if (dir.read("ostrel.log").find(text) != std::string::npos)
-        {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-}
-
 // Starts a run, turns the sound off and quits: the exit status.
 int playMuteAndQuit(GameProcess& game, const TestDir& dir)
 {
@@ -59,7 +45,7 @@ TEST(PauseAndRecords, LosingTheFocusPausesTheRealGame)
     ASSERT_TRUE(game.xdotool("mousemove --window %w 900 700 key space"));
     // The root window takes the focus, as when the player turns to another window.
     ASSERT_TRUE(game.xdotool("sleep 0.5 windowfocus $(xdotool search --maxdepth 0 --name '' | head -1)"));
-    ASSERT_TRUE(logSays(dir, "Paused.")) << dir.read("ostrel.log");
+    ASSERT_TRUE(fileSays("ostrel.log", "Paused.")) << dir.read("ostrel.log");
 
     // A running day's clock changes the screen within a second; a paused one never does.
     Image first;
@@ -70,7 +56,7 @@ TEST(PauseAndRecords, LosingTheFocusPausesTheRealGame)
     EXPECT_EQ(first.pixels, later.pixels);
 
     ASSERT_TRUE(game.xdotool("windowfocus %w sleep 0.3 key p"));
-    EXPECT_TRUE(logSays(dir, "Going on.")) << dir.read("ostrel.log");
+    EXPECT_TRUE(fileSays("ostrel.log", "Going on.")) << dir.read("ostrel.log");
     ASSERT_TRUE(game.xdotool("key q"));
     EXPECT_EQ(game.waitForExit(), 0);
     EXPECT_NE(dir.read(RECORDS).find(" day 1 money 0\n"), std::string::npos) << dir.read(RECORDS);

@@ -7,10 +7,8 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 using testing_support::TestDir;
 
@@ -27,24 +25,10 @@ int runGame(const std::string& arguments)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Waits up to thirty seconds for the file to hold the text.
-bool waitForText(const TestDir& dir, const std::string& name, const std::string& text)
-{
-    for (int i = 0; i < 300; ++i)
-    {
-        if (dir.read(name).find(text) != std::string::npos)
-        {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-}
-
 // Replays the recording with --fast in a window; the exit status, or -1. Its stderr lands
 // in stderr.txt. A busy machine may take a while to start the game: the replay's last words
 // in the log are awaited first.
-int replayFast(const TestDir& dir, const std::string& recording, const std::string& last_words)
+int replayFast(const std::string& recording, const std::string& last_words)
 {
     std::filesystem::remove("ostrel.log");
     GameProcess game;
@@ -52,7 +36,7 @@ int replayFast(const TestDir& dir, const std::string& recording, const std::stri
     {
         return -1;
     }
-    waitForText(dir, "ostrel.log", last_words);
+    fileSays("ostrel.log", last_words);
     return game.waitForExit();
 }
 
@@ -105,13 +89,13 @@ TEST(RecordAndReplay, ARecordedRunReplaysExactly)
         ASSERT_TRUE(game.start({CORNQUOTA_BINARY, "--record", "run.txt", "--seed", "11"}));
         ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
         ASSERT_TRUE(game.xdotool("key --window %w space"));
-        ASSERT_TRUE(waitForText(dir, "run.txt", "key release SPACE"));
+        ASSERT_TRUE(fileSays("run.txt", "key release SPACE"));
         // Sow the first three plots (cells 4, 10 and 16 of row 6) and wave over the field.
         for (const char* spot : {"51 192", "128 192", "205 192", "600 400"})
         {
             ASSERT_TRUE(game.xdotool(std::string("mousemove --window %w ") + spot + " click 1"));
         }
-        ASSERT_TRUE(waitForText(dir, "run.txt", "300 check day=1"));
+        ASSERT_TRUE(fileSays("run.txt", "300 check day=1"));
         // The press alone: the game quits on it and may be gone before a release could reach
         // its window.
         ASSERT_TRUE(game.xdotool("keydown --window %w q")) << dir.read("stderr.txt") << dir.read("run.txt");
@@ -121,7 +105,7 @@ TEST(RecordAndReplay, ARecordedRunReplaysExactly)
     ASSERT_NE(run.find(" mouse click LEFT "), std::string::npos) << run;
     ASSERT_NE(run.find(" key press Q\n"), std::string::npos) << "Q is the last input, after the last checkpoint";
 
-    EXPECT_EQ(replayFast(dir, "run.txt", "Replay: checkpoint 2 matched"), 0) << dir.read("stderr.txt");
+    EXPECT_EQ(replayFast("run.txt", "Replay: checkpoint 2 matched"), 0) << dir.read("stderr.txt");
 
     {
         // Played in the window, stretched to another size: the same run.
@@ -130,7 +114,7 @@ TEST(RecordAndReplay, ARecordedRunReplaysExactly)
         ASSERT_TRUE(game.start({CORNQUOTA_BINARY, "--replay", "run.txt"}));
         ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
         ASSERT_TRUE(game.xdotool("windowsize --sync %w 1300 900"));
-        ASSERT_TRUE(waitForText(dir, "ostrel.log", "Replay: checkpoint 2 matched"));
+        ASSERT_TRUE(fileSays("ostrel.log", "Replay: checkpoint 2 matched"));
         EXPECT_EQ(game.waitForExit(), 0) << "the recorded Q ends the replay";
         EXPECT_EQ(dir.read("stderr.txt").find("left the recorded run"), std::string::npos) << dir.read("stderr.txt");
     }
@@ -142,7 +126,7 @@ TEST(RecordAndReplay, ARecordedRunReplaysExactly)
     std::string changed = run;
     changed.insert(at, "9");
     dir.write("changed.txt", changed);
-    EXPECT_EQ(replayFast(dir, "changed.txt", "the replay left the recorded run"), 1);
+    EXPECT_EQ(replayFast("changed.txt", "the replay left the recorded run"), 1);
     const std::string line = std::to_string(std::count(run.begin(), run.begin() + static_cast<long>(at), '\n') + 1);
     const std::string message = "changed.txt:" + line + ": the replay left the recorded run at step 300: money " +
                                 money + " (recorded 9" + money + ")\n";
