@@ -1,7 +1,7 @@
 #pragma once
 
+#include <ostrel/math/Vector.h>
 #include <ostrel/world/ObjectList.h>
-#include <ostrel/world/Vector.h>
 
 namespace reference
 {

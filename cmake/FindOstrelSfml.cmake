@@ -18,10 +18,3 @@ if(SFML_VERSION VERSION_LESS 2.6)
   list(APPEND OSTREL_SFML_LIBS PkgConfig::MPG123)
   set(OSTREL_LINKS_MPG123 ON)
 endif()
-
-find_file(OSTREL_FONT_FILE LeagueMono-Condensed.otf
-  PATHS /usr/share/fonts/opentype/league-mono
-  NO_DEFAULT_PATH)
-if(NOT OSTREL_FONT_FILE)
-  message(FATAL_ERROR "LeagueMono-Condensed.otf not found: run scripts/install-deps")
-endif()

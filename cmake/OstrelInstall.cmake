@@ -11,17 +11,26 @@ set(OSTREL_INSTALL_PKGCONFIGDIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig CACHE STRING
 install(TARGETS ostrel EXPORT OstrelTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ostrel EXCLUDE_FROM_ALL)
 # Only the public headers: those beside the sources stay the engine's own.
+# The window front end's header only where the engine has SFML.
+set(OSTREL_HEADER_EXCLUDES "")
+if(NOT OSTREL_WITH_SFML)
+  set(OSTREL_HEADER_EXCLUDES PATTERN "WindowFrontEnd.h" EXCLUDE)
+endif()
 install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-  COMPONENT ostrel EXCLUDE_FROM_ALL FILES_MATCHING PATTERN "*.h")
-install(FILES ${OSTREL_GENERATED_INCLUDE_DIR}/ostrel/Version.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ostrel
-  COMPONENT ostrel EXCLUDE_FROM_ALL)
+  COMPONENT ostrel EXCLUDE_FROM_ALL FILES_MATCHING PATTERN "*.h" ${OSTREL_HEADER_EXCLUDES})
+install(FILES ${OSTREL_GENERATED_INCLUDE_DIR}/ostrel/Version.h ${OSTREL_GENERATED_INCLUDE_DIR}/ostrel/Config.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ostrel COMPONENT ostrel EXCLUDE_FROM_ALL)
 
 # The package finds again the SFML (and libmpg123) this build linked, so that a static link
 # of the engine into a game has everything it needs.
 install(EXPORT OstrelTargets NAMESPACE Ostrel:: DESTINATION ${OSTREL_INSTALL_CMAKEDIR}
   COMPONENT ostrel EXCLUDE_FROM_ALL)
-# A game needs at least the SFML release (major.minor) the engine was compiled against.
-set(OSTREL_SFML_VERSION ${SFML_VERSION_MAJOR}.${SFML_VERSION_MINOR})
+# A game needs at least the SFML release (major.minor) the engine was compiled against; 0 for
+# an engine without SFML.
+set(OSTREL_SFML_VERSION 0)
+if(OSTREL_WITH_SFML)
+  set(OSTREL_SFML_VERSION ${SFML_VERSION_MAJOR}.${SFML_VERSION_MINOR})
+endif()
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/OstrelConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/OstrelConfig.cmake INSTALL_DESTINATION ${OSTREL_INSTALL_CMAKEDIR})
 # Before 1.0 a minor release may change the engine's interface: only the same minor version fits.
@@ -36,9 +45,11 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/OstrelConfig.cmake ${CMAKE_CURRENT_BIN
 file(RELATIVE_PATH OSTREL_PC_TO_PREFIX /prefix/${OSTREL_INSTALL_PKGCONFIGDIR} /prefix)
 string(REGEX REPLACE "/$" "" OSTREL_PC_TO_PREFIX "${OSTREL_PC_TO_PREFIX}")
 set(OSTREL_PC_REQUIRES "")
-foreach(module IN ITEMS sfml-graphics sfml-window sfml-audio sfml-system)
-  list(APPEND OSTREL_PC_REQUIRES "${module} >= ${OSTREL_SFML_VERSION}")
-endforeach()
+if(OSTREL_WITH_SFML)
+  foreach(module IN ITEMS sfml-graphics sfml-window sfml-audio sfml-system)
+    list(APPEND OSTREL_PC_REQUIRES "${module} >= ${OSTREL_SFML_VERSION}")
+  endforeach()
+endif()
 if(OSTREL_LINKS_MPG123)
   list(APPEND OSTREL_PC_REQUIRES libmpg123)
 endif()

@@ -1,10 +1,10 @@
 // A small tour of the Ostrel engine: coloured text, an animated sprite loaded from a sprite
 // file, and a ball that bounces between two walls through collision events. Run it from a
 // folder holding "ostrel-font.ttf" and the "data" folder; Q or Escape quits.
-#include <ostrel/core/GameManager.h>
 #include <ostrel/core/LogManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventKeyboard.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/resources/ResourceManager.h>
 #include <ostrel/world/EventCollision.h>
 #include <ostrel/world/EventOut.h>

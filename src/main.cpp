@@ -5,10 +5,10 @@
 #include "run/PlayedRun.h"
 #include "run/StartObjects.h"
 
-#include <ostrel/core/GameManager.h>
 #include <ostrel/core/LogManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/InputManager.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/replay/RecordingReader.h>
 #include <ostrel/replay/RecordingWriter.h>
 #include <ostrel/replay/RunRecorder.h>

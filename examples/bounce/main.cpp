@@ -4,9 +4,9 @@
 #include "StepLimit.h"
 
 #include <ostrel/core/EventStep.h>
-#include <ostrel/core/GameManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventKeyboard.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/world/EventCollision.h>
 #include <ostrel/world/EventOut.h>
 #include <ostrel/world/Object.h>

@@ -1,7 +1,7 @@
 #include "StepLimit.h"
 
 #include <ostrel/core/EventStep.h>
-#include <ostrel/core/GameManager.h>
+#include <ostrel/loop/GameManager.h>
 
 #include <cstdlib>
 #include <iostream>

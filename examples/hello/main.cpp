@@ -2,10 +2,10 @@
 // close button quits. Run it from a folder holding "ostrel-font.ttf".
 #include "StepLimit.h"
 
-#include <ostrel/core/GameManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventClose.h>
 #include <ostrel/input/EventKeyboard.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/world/Object.h>
 
 namespace

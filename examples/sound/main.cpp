@@ -3,9 +3,9 @@
 #include "StepLimit.h"
 
 #include <ostrel/audio/Volume.h>
-#include <ostrel/core/GameManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventKeyboard.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/resources/ResourceManager.h>
 #include <ostrel/world/Object.h>
 

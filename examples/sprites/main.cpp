@@ -3,12 +3,12 @@
 // Q quits.
 #include "StepLimit.h"
 
-#include <ostrel/core/GameManager.h>
 #include <ostrel/core/LogManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventFocus.h>
 #include <ostrel/input/EventKeyboard.h>
 #include <ostrel/input/EventMouse.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/resources/ResourceManager.h>
 #include <ostrel/world/Object.h>
 

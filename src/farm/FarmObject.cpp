@@ -2,7 +2,7 @@
 
 #include "events/EventStateChange.h"
 
-#include <ostrel/core/GameManager.h>
+#include <ostrel/loop/GameManager.h>
 
 FarmObject::FarmObject() : m_active(true) {}
 

@@ -2,11 +2,11 @@
 
 #include "run/DayKeeper.h"
 
-#include <ostrel/core/GameManager.h>
 #include <ostrel/core/LogManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventFocus.h>
 #include <ostrel/input/EventKeyboard.h>
+#include <ostrel/loop/GameManager.h>
 
 namespace
 {

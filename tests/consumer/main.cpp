@@ -5,12 +5,12 @@
 // Run it from a folder holding "ostrel-font.ttf" and the "data" folder.
 #include <ostrel/Version.h>
 #include <ostrel/core/EventStep.h>
-#include <ostrel/core/GameManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/graphics/Sprite.h>
 #include <ostrel/input/EventKeyboard.h>
 #include <ostrel/input/InputFilter.h>
 #include <ostrel/input/InputManager.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/resources/ResourceManager.h>
 #include <ostrel/world/EventCollision.h>
 #include <ostrel/world/Object.h>

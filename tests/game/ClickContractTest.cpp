@@ -1,3 +1,4 @@
+#include "FrontEndChoice.h"
 #include "GameHarness.h"
 #include "farm/Plot.h"
 #include "farm/PlotModifier.h"
@@ -73,6 +74,8 @@ PixelSpan rowPixels(const WindowCase& w, int row)
 class ClickContract : public GameHarness, public testing::WithParamInterface<WindowCase>
 {
 protected:
+    const char* frontEnd() const override { return "window"; }
+
     void SetUp() override
     {
         GameHarness::SetUp();
@@ -110,7 +113,7 @@ protected:
         {
             for (int y : {ys.first, ys.last})
             {
-                move(windowPixelsToSpaces(x, y));
+                move(testing_support::windowFrontEnd().windowPixelsToSpaces(x, y));
                 EXPECT_EQ(hit(), expected) << what << ": pixel (" << x << ", " << y << ") of cell (" << col << ", "
                                            << row << ") in a " << w.width << "x" << w.height << " window";
             }
@@ -154,9 +157,9 @@ TEST_P(ClickContract, APlotIsHitInTheCellsItIsDrawnIn)
     // The click the player saw go wrong: the "+" in the row below the plot, then on its edge.
     const WindowCase& w = GetParam();
     const PixelSpan below = rowPixels(w, 8);
-    click(windowPixelsToSpaces(columnPixels(w, 4).first, below.first));
+    click(testing_support::windowFrontEnd().windowPixelsToSpaces(columnPixels(w, 4).first, below.first));
     EXPECT_EQ(plot->getStage(), 0) << "a click below the plot sowed it";
-    click(windowPixelsToSpaces(columnPixels(w, 4).first, below.first - 1));
+    click(testing_support::windowFrontEnd().windowPixelsToSpaces(columnPixels(w, 4).first, below.first - 1));
     EXPECT_EQ(plot->getStage(), 1);
 }
 

@@ -1,38 +1,35 @@
 #include "GameHarness.h"
 
+#include "FrontEndChoice.h"
 #include "WaitUntil.h"
 #include "assets/ResourceManifest.h"
 #include "farm/Plot.h"
 #include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
+#include "run/PlayedRun.h"
 #include "shop/UpgradeManager.h"
 
-#include <ostrel/core/EventStep.h>
-#include <ostrel/core/GameManager.h>
 #include <ostrel/core/LogManager.h>
 #include <ostrel/graphics/DisplayManager.h>
-#include <ostrel/input/EventFocus.h>
-#include <ostrel/input/EventKeyboard.h>
-#include <ostrel/input/EventMouse.h>
 #include <ostrel/input/InputManager.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/resources/ResourceManager.h>
 #include <ostrel/world/WorldManager.h>
 
 #include <chrono>
-#include <cstdlib>
 
 void GameHarness::SetUp()
 {
-    if (!testing_support::haveDisplay())
-    {
-        GTEST_SKIP() << "no display";
-    }
     ostrel::LogManager::getInstance().setFlush(true);
-    ASSERT_EQ(ostrel::GameManager::getInstance().startUp(), 0);
+    ostrel::GameManager& game = ostrel::GameManager::getInstance();
+    game.setFrontEnd(frontEnd());
+    ASSERT_EQ(game.startUp(), 0);
+    // Frames run back to back: the harness is its own clock.
+    game.setFrameTime(0);
     loadResources();
     MoneyManager::getInstance().reset();
     UpgradeManager::getInstance().reset();
-    std::srand(7);
+    seedRun(7);
 }
 
 void GameHarness::TearDown()
@@ -42,15 +39,7 @@ void GameHarness::TearDown()
 
 void GameHarness::frame()
 {
-    // As the game loop does: a paused game draws, but neither steps nor moves.
-    if (!ostrel::GameManager::getInstance().isPaused())
-    {
-        const ostrel::EventStep step(m_step++);
-        ostrel::GameManager::getInstance().onEvent(&step);
-        ostrel::WorldManager::getInstance().update();
-    }
-    ostrel::WorldManager::getInstance().draw();
-    ostrel::DisplayManager::getInstance().swapBuffers();
+    ostrel::GameManager::getInstance().runFrame();
 }
 
 void GameHarness::frames(int n)
@@ -65,9 +54,7 @@ void GameHarness::steps(int n)
 {
     for (int i = 0; i < n && !ostrel::GameManager::getInstance().isPaused(); ++i)
     {
-        const ostrel::EventStep step(m_step++);
-        ostrel::GameManager::getInstance().onEvent(&step);
-        ostrel::WorldManager::getInstance().update();
+        frame();
     }
 }
 
@@ -82,43 +69,49 @@ void GameHarness::buy(std::initializer_list<const char*> names)
     }
 }
 
+void GameHarness::send(const ostrel::InputRecord& input)
+{
+    ostrel::InputManager::getInstance().queueInput(input);
+}
+
 void GameHarness::press(ostrel::Keyboard::Key key)
 {
-    ostrel::EventKeyboard event;
-    event.setKey(key);
-    event.setKeyboardAction(ostrel::KEY_PRESSED);
-    ostrel::InputManager::getInstance().onEvent(&event);
+    ostrel::InputRecord input;
+    input.kind = ostrel::InputKind::KEY_PRESS;
+    input.key = key;
+    send(input);
 }
 
 void GameHarness::release(ostrel::Keyboard::Key key)
 {
-    ostrel::EventKeyboard event;
-    event.setKey(key);
-    event.setKeyboardAction(ostrel::KEY_RELEASED);
-    ostrel::InputManager::getInstance().onEvent(&event);
+    ostrel::InputRecord input;
+    input.kind = ostrel::InputKind::KEY_RELEASE;
+    input.key = key;
+    send(input);
 }
 
 void GameHarness::click(ostrel::Vector cell)
 {
-    ostrel::EventMouse event;
-    event.setMouseAction(ostrel::CLICKED);
-    event.setMouseButton(ostrel::Mouse::LEFT);
-    event.setMousePosition(cell);
-    ostrel::InputManager::getInstance().onEvent(&event);
+    ostrel::InputRecord input;
+    input.kind = ostrel::InputKind::MOUSE_CLICK;
+    input.button = ostrel::Mouse::LEFT;
+    input.position = cell;
+    send(input);
 }
 
 void GameHarness::move(ostrel::Vector cell)
 {
-    ostrel::EventMouse event;
-    event.setMouseAction(ostrel::MOVED);
-    event.setMousePosition(cell);
-    ostrel::InputManager::getInstance().onEvent(&event);
+    ostrel::InputRecord input;
+    input.kind = ostrel::InputKind::MOUSE_MOVE;
+    input.position = cell;
+    send(input);
 }
 
 void GameHarness::focus(bool focused)
 {
-    const ostrel::EventFocus event(focused);
-    ostrel::InputManager::getInstance().onEvent(&event);
+    ostrel::InputRecord input;
+    input.kind = focused ? ostrel::InputKind::FOCUS_GAINED : ostrel::InputKind::FOCUS_LOST;
+    send(input);
 }
 
 bool GameHarness::resizeWindow(unsigned width, unsigned height)
@@ -136,7 +129,7 @@ bool GameHarness::resizeWindow(unsigned width, unsigned height)
                                    ostrel::InputManager::getInstance().getInput();
                                    return window.getSize() == size;
                                });
-    ostrel::DisplayManager::getInstance().refreshLayout();
+    testing_support::windowFrontEnd().refreshLayout();
     return window.getSize() == size;
 }
 
@@ -176,7 +169,7 @@ int GameHarness::plays(const std::string& sound) const
 bool GameHarness::musicPlaying(const std::string& label) const
 {
     ostrel::Music* music = ostrel::ResourceManager::getInstance().getMusic(label);
-    return music && music->getMusic()->getStatus() == sf::SoundSource::Status::Playing;
+    return music && music->isPlaying();
 }
 
 std::string GameHarness::screen() const

@@ -3,9 +3,10 @@
 #include "TestDir.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/input/InputRecord.h>
 #include <ostrel/input/Keyboard.h>
+#include <ostrel/math/Vector.h>
 #include <ostrel/world/ObjectList.h>
-#include <ostrel/world/Vector.h>
 
 #include <initializer_list>
 #include <string>
@@ -14,23 +15,29 @@
 class DayKeeper;
 class Plot;
 
-// Runs the game frame by frame without the clock: each frame sends a step event, the input
-// events queued since the last frame (delivered as the input manager delivers them), then
-// updates, draws and shows the world; while the game is paused it only draws and shows. The engine is started in a
-// fresh folder holding the game's data, with rand() seeded to a fixed value.
+// Runs the game frame by frame through the engine's own one-frame call, without the clock:
+// each frame sends a step event, the pending input, then updates, draws and shows the world;
+// while the game is paused it only reads input, draws and shows. The engine is started on the
+// headless front end (fixtures that read pixels choose the window) in a fresh folder holding
+// the game's data, with the run seeded to a fixed value.
 class GameHarness : public testing::Test
 {
 protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The front end the engine starts on.
+    virtual const char* frontEnd() const { return "headless"; }
+
     // One frame, or n of them.
     void frame();
     void frames(int n);
-    // Steps and world updates only, without drawing: for long stretches of play.
+    // Frames until n have run or the game pauses: for long stretches of play.
     void steps(int n);
 
-    // Input, delivered at once to every object.
+    // Input, queued as a front end's: the next frame passes it through the input filter and
+    // delivers it to every object, as the loop does.
+    void send(const ostrel::InputRecord& input);
     void press(ostrel::Keyboard::Key key);
     void release(ostrel::Keyboard::Key key);
     void click(ostrel::Vector cell);

@@ -1,6 +1,7 @@
 #include "GameHarness.h"
 #include "farm/Plot.h"
 
+#include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/graphics/Sprite.h>
@@ -50,7 +51,11 @@ const char* const COLOUR_NAMES[] = {"BLACK", "RED", "GREEN", "YELLOW", "BLUE", "
 
 } // namespace
 
-using Readability = GameHarness;
+class Readability : public GameHarness
+{
+protected:
+    const char* frontEnd() const override { return "window"; }
+};
 
 // Each colour's row of '#' read back from the window: its most luminous pixel is a glyph's
 // solid ink, measured against the black between the rows.

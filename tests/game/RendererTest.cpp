@@ -1,4 +1,5 @@
 #include "CellReference.h"
+#include "FrontEndChoice.h"
 #include "GameHarness.h"
 #include "farm/Plot.h"
 #include "run/MoneyManager.h"
@@ -29,6 +30,8 @@ const std::array<sf::Color, 8> PALETTE = {sf::Color(0, 0, 0),     sf::Color(255,
 class Renderer : public GameHarness
 {
 protected:
+    const char* frontEnd() const override { return "window"; }
+
     struct Difference
     {
         int pixels = 0;
@@ -43,7 +46,8 @@ protected:
         sf::RenderWindow& window = *display.getWindow();
         const sf::Image batched = display.capture();
         display.swapBuffers();
-        reference::drawFrameReference(window, display.getFont(), display.getCharacterSize(), display.shownCalls());
+        const WindowFrontEnd& front_end = testing_support::windowFrontEnd();
+        reference::drawFrameReference(window, *front_end.getFont(), front_end.getCharacterSize(), display.shownCalls());
         const sf::Image expected = display.capture();
         window.clear(WINDOW_BACKGROUND_COLOR_DEFAULT);
         EXPECT_FALSE(display.shownCalls().empty());

@@ -1,6 +1,6 @@
 #include "ostrel/audio/Music.h"
 
-#include "audio/Mp3Reader.h"
+#include "audio/AudioBackend.h"
 
 #include <utility>
 
@@ -13,13 +13,13 @@ Music::~Music() = default;
 
 int Music::loadMusic(std::string filename)
 {
-    registerMp3Reader();
-#if SFML_VERSION_MAJOR >= 3
-    const bool opened = m_music.openFromFile(std::filesystem::path(filename));
-#else
-    const bool opened = m_music.openFromFile(filename);
-#endif
-    return opened ? 0 : -1;
+    std::unique_ptr<AudioVoice> voice = getAudioBackend().openMusic(filename);
+    if (!voice)
+    {
+        return -1;
+    }
+    m_voice = std::move(voice);
+    return 0;
 }
 
 void Music::setLabel(std::string label)
@@ -29,22 +29,38 @@ void Music::setLabel(std::string label)
 
 void Music::play(bool loop)
 {
-#if SFML_VERSION_MAJOR >= 3
-    m_music.setLooping(loop);
-#else
-    m_music.setLoop(loop);
-#endif
-    m_music.play();
+    if (m_voice)
+    {
+        m_voice->play(loop);
+    }
 }
 
 void Music::stop()
 {
-    m_music.stop();
+    if (m_voice)
+    {
+        m_voice->stop();
+    }
 }
 
 void Music::pause()
 {
-    m_music.pause();
+    if (m_voice)
+    {
+        m_voice->pause();
+    }
 }
+
+bool Music::isPlaying() const
+{
+    return m_voice && m_voice->getState() == AudioState::PLAYING;
+}
+
+#if OSTREL_WITH_SFML
+sf::Music* Music::getMusic()
+{
+    return m_voice ? m_voice->getSfmlMusic() : nullptr;
+}
+#endif
 
 } // namespace ostrel

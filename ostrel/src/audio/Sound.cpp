@@ -1,5 +1,7 @@
 #include "ostrel/audio/Sound.h"
 
+#include "audio/AudioBackend.h"
+
 #include <utility>
 
 namespace ostrel
@@ -20,48 +22,23 @@ Sound& Sound::operator=(Sound&& other) noexcept
     {
         return *this;
     }
-    // Assigning a buffer detaches every player bound to the destination, and a player
-    // cannot follow its samples to a new address by itself: rebind it and restore its state.
-    m_p_sound.reset();
-    m_sound_buffer = other.m_sound_buffer;
+    // The voice keeps its samples and player together: moving it moves both, in their state.
+    m_voice = std::move(other.m_voice);
     m_label = std::move(other.m_label);
     other.m_label.clear();
     m_play_count = other.m_play_count;
     other.m_play_count = 0;
-
-    if (other.m_p_sound)
-    {
-        const sf::SoundSource::Status status = other.m_p_sound->getStatus();
-        const sf::Time offset = other.m_p_sound->getPlayingOffset();
-        m_p_sound = std::move(other.m_p_sound);
-        m_p_sound->setBuffer(m_sound_buffer);
-        m_p_sound->setPlayingOffset(offset);
-        if (status == sf::SoundSource::Status::Playing)
-        {
-            m_p_sound->play();
-        }
-        else if (status == sf::SoundSource::Status::Paused)
-        {
-            m_p_sound->play();
-            m_p_sound->pause();
-        }
-    }
-    other.m_sound_buffer = sf::SoundBuffer();
     return *this;
 }
 
 int Sound::loadSound(std::string filename)
 {
-#if SFML_VERSION_MAJOR >= 3
-    const bool loaded = m_sound_buffer.loadFromFile(std::filesystem::path(filename));
-#else
-    const bool loaded = m_sound_buffer.loadFromFile(filename);
-#endif
-    if (!loaded)
+    std::unique_ptr<AudioVoice> voice = getAudioBackend().loadSound(filename);
+    if (!voice)
     {
         return -1;
     }
-    m_p_sound = std::make_unique<sf::Sound>(m_sound_buffer);
+    m_voice = std::move(voice);
     m_play_count = 0;
     return 0;
 }
@@ -73,43 +50,64 @@ void Sound::setLabel(std::string label)
 
 void Sound::play(bool loop)
 {
-    if (!m_p_sound)
+    if (!m_voice)
     {
         return;
     }
-#if SFML_VERSION_MAJOR >= 3
-    m_p_sound->setLooping(loop);
-#else
-    m_p_sound->setLoop(loop);
-#endif
-    m_p_sound->play();
+    m_voice->play(loop);
     ++m_play_count;
 }
 
 void Sound::stop()
 {
-    if (m_p_sound)
+    if (m_voice)
     {
-        m_p_sound->stop();
+        m_voice->stop();
     }
 }
 
 void Sound::pause()
 {
-    if (m_p_sound)
+    if (m_voice)
     {
-        m_p_sound->pause();
+        m_voice->pause();
     }
 }
 
+bool Sound::isPlaying() const
+{
+    return m_voice && m_voice->getState() == AudioState::PLAYING;
+}
+
+#if OSTREL_WITH_SFML
 sf::SoundSource::Status Sound::getStatus() const
 {
-    return m_p_sound ? m_p_sound->getStatus() : sf::SoundSource::Status::Stopped;
+    if (!m_voice)
+    {
+        return sf::SoundSource::Status::Stopped;
+    }
+    switch (m_voice->getState())
+    {
+        case AudioState::PLAYING:
+            return sf::SoundSource::Status::Playing;
+        case AudioState::PAUSED:
+            return sf::SoundSource::Status::Paused;
+        default:
+            return sf::SoundSource::Status::Stopped;
+    }
 }
 
 sf::Sound Sound::getSound() const
 {
-    return m_p_sound ? *m_p_sound : sf::Sound(m_sound_buffer);
+    const sf::Sound* player = m_voice ? m_voice->getSfmlSound() : nullptr;
+#if SFML_VERSION_MAJOR >= 3
+    // SFML 3's player needs samples to exist: an empty buffer that outlives every copy.
+    static const sf::SoundBuffer no_samples;
+    return player ? *player : sf::Sound(no_samples);
+#else
+    return player ? *player : sf::Sound();
+#endif
 }
+#endif
 
 } // namespace ostrel

@@ -1,20 +1,28 @@
 #include "ostrel/audio/Volume.h"
 
-#include <SFML/Audio/Listener.hpp>
+#include "audio/AudioBackend.h"
 
 #include <algorithm>
 
 namespace ostrel
 {
 
+namespace
+{
+
+float g_master_volume = 100.0f;
+
+} // namespace
+
 void setMasterVolume(float volume)
 {
-    sf::Listener::setGlobalVolume(std::clamp(volume, 0.0f, 100.0f));
+    g_master_volume = std::clamp(volume, 0.0f, 100.0f);
+    getAudioBackend().setVolume(g_master_volume);
 }
 
 float getMasterVolume()
 {
-    return sf::Listener::getGlobalVolume();
+    return g_master_volume;
 }
 
 } // namespace ostrel

@@ -1,13 +1,16 @@
 #include "ostrel/core/Manager.h"
 
-#include "ostrel/world/Object.h"
-#include "ostrel/world/ObjectList.h"
-#include "ostrel/world/WorldManager.h"
-
 #include <utility>
 
 namespace ostrel
 {
+
+namespace
+{
+
+Manager::Broadcast g_broadcast = nullptr;
+
+} // namespace
 
 Manager::Manager() : m_type("Manager"), m_is_started(false) {}
 
@@ -44,17 +47,12 @@ bool Manager::isStarted() const
 
 int Manager::onEvent(const Event* event) const
 {
-    // A copy: handlers may create or delete objects while the event is delivered.
-    const ObjectList objects = WorldManager::getInstance().getAllObjects();
-    int handled = 0;
-    for (int i = 0; i < objects.getCount(); ++i)
-    {
-        if (objects[i]->eventHandler(event) != 0)
-        {
-            ++handled;
-        }
-    }
-    return handled;
+    return g_broadcast != nullptr ? g_broadcast(event) : 0;
+}
+
+void Manager::setBroadcast(Broadcast broadcast)
+{
+    g_broadcast = broadcast;
 }
 
 } // namespace ostrel

@@ -1,127 +1,17 @@
 #include "ostrel/graphics/DisplayManager.h"
 
-#include "graphics/InkGrid.h"
+#include "ostrel/core/LogManager.h"
+#include "ostrel/input/InputManager.h"
 
-#include <algorithm>
-#include <cmath>
+#include <fstream>
+#include <utility>
+
+#if OSTREL_WITH_SFML
+#include <SFML/Graphics/Image.hpp>
+#endif
 
 namespace ostrel
 {
-
-namespace
-{
-
-sf::Color glyphColor(Color color)
-{
-    switch (color)
-    {
-        case BLACK:
-            return sf::Color(0, 0, 0, 255);
-        case RED:
-            return sf::Color(255, 0, 0, 255);
-        case GREEN:
-            return sf::Color(0, 255, 0, 255);
-        case YELLOW:
-            return sf::Color(255, 255, 0, 255);
-        case BLUE:
-            // Lightened from (0, 0, 255), which is 2.4:1 on black, so that blue text reads.
-            return sf::Color(64, 128, 255, 255);
-        case MAGENTA:
-            return sf::Color(255, 0, 255, 255);
-        case CYAN:
-            return sf::Color(0, 255, 255, 255);
-        case WHITE:
-        default:
-            return sf::Color(255, 255, 255, 255);
-    }
-}
-
-sf::Vector2u screenSize()
-{
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-#if SFML_VERSION_MAJOR >= 3
-    return desktop.size;
-#else
-    return sf::Vector2u(desktop.width, desktop.height);
-#endif
-}
-
-// The glyph size for the grid at 1x: twice the cell's smaller side, rounded down.
-unsigned baseGlyphSize()
-{
-    const float size = charWidth() < charHeight() ? 2.0f * charWidth() : 2.0f * charHeight();
-    return static_cast<unsigned>(size);
-}
-
-// Appends a rectangle as two triangles, mapped onto the texture rectangle (u1, v1)-(u2, v2),
-// in the vertex order a one-character sf::Text uses.
-void appendQuad(sf::VertexArray& vertices, sf::Vector2f p1, sf::Vector2f p2, sf::Vector2f uv1, sf::Vector2f uv2,
-                sf::Color color)
-{
-    const auto vertex = [color](sf::Vector2f position, sf::Vector2f tex_coords)
-    {
-#if SFML_VERSION_MAJOR >= 3
-        return sf::Vertex{position, color, tex_coords};
-#else
-        return sf::Vertex(position, color, tex_coords);
-#endif
-    };
-    vertices.append(vertex(p1, uv1));
-    vertices.append(vertex(sf::Vector2f(p2.x, p1.y), sf::Vector2f(uv2.x, uv1.y)));
-    vertices.append(vertex(sf::Vector2f(p1.x, p2.y), sf::Vector2f(uv1.x, uv2.y)));
-    vertices.append(vertex(sf::Vector2f(p1.x, p2.y), sf::Vector2f(uv1.x, uv2.y)));
-    vertices.append(vertex(sf::Vector2f(p2.x, p1.y), sf::Vector2f(uv2.x, uv1.y)));
-    vertices.append(vertex(p2, uv2));
-}
-
-// Characters that sf::Text lays out without a quad of their own.
-bool drawsNoGlyph(char ch, const sf::Glyph& glyph)
-{
-#if SFML_VERSION_MAJOR > 3 || (SFML_VERSION_MAJOR == 3 && SFML_VERSION_MINOR >= 1)
-    const unsigned char code = static_cast<unsigned char>(ch);
-    return code < 32 || glyph.textureRect.size.x == 0 || glyph.textureRect.size.y == 0;
-#else
-    (void)glyph;
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
-#endif
-}
-
-// A glyph's quad as sf::Text lays it out for a one-character string at the origin (the
-// baseline at y = the character size), padded by a pixel all round, and its texture
-// rectangle padded alike.
-struct GlyphQuad
-{
-    sf::Vector2f p1;
-    sf::Vector2f p2;
-    sf::Vector2f uv1;
-    sf::Vector2f uv2;
-};
-
-GlyphQuad glyphQuad(const sf::Glyph& glyph, float baseline)
-{
-#if SFML_VERSION_MAJOR >= 3
-    const sf::Vector2f position = glyph.bounds.position;
-    const sf::Vector2f size = glyph.bounds.size;
-    const sf::Vector2f tex_position(glyph.textureRect.position);
-    const sf::Vector2f tex_size(glyph.textureRect.size);
-#else
-    const sf::Vector2f position(glyph.bounds.left, glyph.bounds.top);
-    const sf::Vector2f size(glyph.bounds.width, glyph.bounds.height);
-    const sf::Vector2f tex_position(static_cast<float>(glyph.textureRect.left),
-                                    static_cast<float>(glyph.textureRect.top));
-    const sf::Vector2f tex_size(static_cast<float>(glyph.textureRect.width),
-                                static_cast<float>(glyph.textureRect.height));
-#endif
-    const float padding = 1.0f;
-    GlyphQuad quad;
-    quad.p1 = sf::Vector2f(position.x - padding, baseline + position.y - padding);
-    quad.p2 = sf::Vector2f(position.x + size.x + padding, baseline + position.y + size.y + padding);
-    quad.uv1 = sf::Vector2f(tex_position.x - padding, tex_position.y - padding);
-    quad.uv2 = sf::Vector2f(tex_position.x + tex_size.x + padding, tex_position.y + tex_size.y + padding);
-    return quad;
-}
-
-} // namespace
 
 float charHeight()
 {
@@ -133,21 +23,6 @@ float charWidth()
 {
     const DisplayManager& display = DisplayManager::getInstance();
     return static_cast<float>(display.getHorizontalPixels()) / static_cast<float>(display.getHorizontal());
-}
-
-sf::Vector2u fittedWindowSize(sf::Vector2u screen, sf::Vector2u picture)
-{
-    const unsigned panel = 64;
-    const unsigned height = screen.y > panel ? screen.y - panel : 0;
-    const unsigned multiple = std::min(screen.x / picture.x, height / picture.y);
-    if (multiple >= 1)
-    {
-        return sf::Vector2u(picture.x * multiple, picture.y * multiple);
-    }
-    // Too small for the picture itself: its shape, as wide as both sides allow.
-    const auto width = static_cast<unsigned>(
-        std::min<unsigned long long>(screen.x, static_cast<unsigned long long>(height) * picture.x / picture.y));
-    return sf::Vector2u(width, static_cast<unsigned>(static_cast<unsigned long long>(width) * picture.y / picture.x));
 }
 
 Vector spacesToPixels(Vector spaces)
@@ -164,11 +39,8 @@ DisplayManager::DisplayManager()
     : m_window_horizontal_pixels(WINDOW_HORIZONTAL_PIXELS_DEFAULT),
       m_window_vertical_pixels(WINDOW_VERTICAL_PIXELS_DEFAULT),
       m_window_horizontal_chars(WINDOW_HORIZONTAL_CHARS_DEFAULT),
-      m_window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT), m_title(WINDOW_TITLE_DEFAULT), m_fullscreen(false),
-      m_switching_window(false), m_key_repeat(true), m_scale(1.0f), m_vertices(sf::PrimitiveType::Triangles),
-      m_ink(std::make_unique<InkGrid>(m_window_horizontal_pixels, m_window_vertical_pixels)),
-      m_drawn_cells(static_cast<std::size_t>(m_window_horizontal_chars * m_window_vertical_chars)),
-      m_shown_cells(m_drawn_cells.size())
+      m_window_vertical_chars(WINDOW_VERTICAL_CHARS_DEFAULT), m_title(WINDOW_TITLE_DEFAULT),
+      m_grid(m_window_horizontal_chars, m_window_vertical_chars)
 {
     setType("DisplayManager");
 }
@@ -183,224 +55,59 @@ DisplayManager& DisplayManager::getInstance()
 
 int DisplayManager::startUp()
 {
-    if (m_window)
+    if (!m_front_end)
+    {
+        LogManager::getInstance().writeLog("DisplayManager: no front end was chosen");
+        return -1;
+    }
+    if (m_front_end->isOpen())
     {
         return 0;
     }
-
-    const sf::Vector2u picture(static_cast<unsigned>(m_window_horizontal_pixels),
-                               static_cast<unsigned>(m_window_vertical_pixels));
-    // The window opens first and then takes the size that fits the screen: reading the
-    // screen's size with no window open would close the last connection to the display
-    // server, which a server may answer by resetting itself.
-    m_fullscreen = false;
-    m_switching_window = false;
-    openWindow(picture);
-    const sf::Vector2u screen = screenSize();
-    m_windowed_size = fittedWindowSize(screen, picture);
-    if (m_windowed_size.x == 0 || m_windowed_size.y == 0)
-    {
-        m_windowed_size = picture;
-    }
-    if (m_windowed_size != picture)
-    {
-        m_window->setSize(m_windowed_size);
-        centreWindow();
-        refreshLayout();
-    }
-
-#if SFML_VERSION_MAJOR >= 3
-    const bool font_loaded = m_font.openFromFile(std::filesystem::path(FONT_FILE_DEFAULT));
-#else
-    const bool font_loaded = m_font.loadFromFile(FONT_FILE_DEFAULT);
-#endif
-    if (!font_loaded)
+    if (m_front_end->open() != 0)
     {
         return -1;
     }
+    InputManager::getInstance().setSource(m_front_end.get());
     return Manager::startUp();
-}
-
-void DisplayManager::openWindow(sf::Vector2u size)
-{
-    const sf::String title(m_title);
-    // The old window goes first: two windows of one game must never be on screen together.
-    m_window.reset();
-#if SFML_VERSION_MAJOR >= 3
-    const sf::State state = m_fullscreen ? sf::State::Fullscreen : sf::State::Windowed;
-    m_window = std::make_unique<sf::RenderWindow>(sf::VideoMode(size, 32), title, sf::Style::Default, state,
-                                                  sf::ContextSettings());
-#else
-    const auto style = m_fullscreen ? sf::Style::Fullscreen : sf::Style::Default;
-    m_window =
-        std::make_unique<sf::RenderWindow>(sf::VideoMode(size.x, size.y, 32), title, style, sf::ContextSettings());
-#endif
-    m_window->setMouseCursorVisible(false);
-    m_window->setVerticalSyncEnabled(true);
-    m_window->setKeyRepeatEnabled(m_key_repeat);
-    applyIcon();
-    if (!m_fullscreen)
-    {
-        centreWindow();
-    }
-    m_layout_size = sf::Vector2u();
-    refreshLayout();
-}
-
-void DisplayManager::centreWindow()
-{
-    const sf::Vector2i screen(screenSize());
-    const sf::Vector2i size(m_window->getSize());
-    m_window->setPosition(sf::Vector2i((screen.x - size.x) / 2, (screen.y - size.y) / 2));
-}
-
-void DisplayManager::setFullscreen(bool fullscreen)
-{
-    if (!m_window || fullscreen == m_fullscreen)
-    {
-        return;
-    }
-    if (fullscreen)
-    {
-        m_windowed_size = m_window->getSize();
-    }
-    m_fullscreen = fullscreen;
-    const sf::Vector2u screen = screenSize();
-    // Nothing of a frame begun in the old window may reach the new one.
-    m_vertices.clear();
-    m_drawn_calls.clear();
-    std::fill(m_drawn_cells.begin(), m_drawn_cells.end(), Cell());
-    m_switching_window = true;
-    openWindow(m_fullscreen ? screen : m_windowed_size);
-}
-
-void DisplayManager::setKeyRepeatEnabled(bool enabled)
-{
-    m_key_repeat = enabled;
-    if (m_window)
-    {
-        m_window->setKeyRepeatEnabled(enabled);
-    }
-}
-
-void DisplayManager::refreshLayout()
-{
-    if (!m_window || m_window->getSize() == m_layout_size)
-    {
-        return;
-    }
-    m_layout_size = m_window->getSize();
-    const float width = static_cast<float>(m_layout_size.x);
-    const float height = static_cast<float>(m_layout_size.y);
-    const float picture_width = static_cast<float>(m_window_horizontal_pixels);
-    const float picture_height = static_cast<float>(m_window_vertical_pixels);
-    m_scale = std::min(width / picture_width, height / picture_height);
-    // Whole pixels, so that a whole scale keeps the cells on the same pixel boundaries.
-    m_offset = sf::Vector2f(std::floor((width - picture_width * m_scale) / 2.0f),
-                            std::floor((height - picture_height * m_scale) / 2.0f));
-#if SFML_VERSION_MAJOR >= 3
-    m_window->setView(sf::View(sf::FloatRect({0.0f, 0.0f}, {width, height})));
-#else
-    m_window->setView(sf::View(sf::FloatRect(0.0f, 0.0f, width, height)));
-#endif
-    *m_ink = InkGrid(static_cast<int>(m_layout_size.x), static_cast<int>(m_layout_size.y));
-    // Glyphs rasterised for the old size are of no more use.
-    m_vertices.clear();
-}
-
-void DisplayManager::setTitle(const std::string& title)
-{
-    m_title = title;
-    if (m_window)
-    {
-        m_window->setTitle(sf::String(m_title));
-    }
-}
-
-int DisplayManager::setIcon(const std::string& file)
-{
-    sf::Image icon;
-#if SFML_VERSION_MAJOR >= 3
-    const bool loaded = icon.loadFromFile(std::filesystem::path(file));
-#else
-    const bool loaded = icon.loadFromFile(file);
-#endif
-    if (!loaded || icon.getSize().x == 0 || icon.getSize().y == 0)
-    {
-        return -1;
-    }
-    m_icon = icon;
-    applyIcon();
-    return 0;
-}
-
-void DisplayManager::applyIcon()
-{
-    if (!m_window || m_icon.getSize().x == 0)
-    {
-        return;
-    }
-#if SFML_VERSION_MAJOR >= 3
-    m_window->setIcon(m_icon);
-#else
-    m_window->setIcon(m_icon.getSize().x, m_icon.getSize().y, m_icon.getPixelsPtr());
-#endif
 }
 
 void DisplayManager::shutDown()
 {
-    // Nothing of an unfinished frame may reach the next window.
-    m_vertices.clear();
-    m_ink->clear();
-    m_drawn_calls.clear();
-    std::fill(m_drawn_cells.begin(), m_drawn_cells.end(), Cell());
-    m_font = sf::Font();
-    if (m_window)
+    // Nothing of an unfinished frame may reach the next front end.
+    m_grid.discardDrawn();
+    if (m_front_end && m_front_end->isOpen())
     {
-        m_window->close();
-        m_window.reset();
+        InputManager::getInstance().setSource(nullptr);
+        m_front_end->close();
     }
     Manager::shutDown();
 }
 
+void DisplayManager::setFrontEnd(std::unique_ptr<FrontEnd> front_end)
+{
+    if (m_front_end && m_front_end->isOpen())
+    {
+        return;
+    }
+    m_front_end = std::move(front_end);
+    if (m_front_end)
+    {
+        m_front_end->setTitle(m_title);
+        if (!m_icon_file.empty())
+        {
+            m_front_end->setIcon(m_icon_file);
+        }
+    }
+}
+
 int DisplayManager::drawCh(Vector world_pos, char ch, Color color) const
 {
-    if (!m_window)
+    if (!m_front_end || !m_front_end->isOpen())
     {
         return -1;
     }
-    const Vector pixel_pos = spacesToPixels(world_pos);
-    const sf::Vector2f origin(m_offset.x + m_scale * pixel_pos.getX(), m_offset.y + m_scale * pixel_pos.getY());
-    const float cell_width = m_scale * charWidth();
-    const float cell_height = m_scale * charHeight();
-
-    // The cell's opaque rectangle, a tenth of a cell left of and a fifth below the glyph's
-    // origin. The frame starts black, so it changes only the parts of glyphs drawn earlier
-    // that it covers: those parts are painted black, in the order the rectangle would have been.
-    const float left = origin.x - cell_width / 10.0f;
-    const float top = origin.y + cell_height / 5.0f;
-    const InkGrid::Rect cell{left, top, left + cell_width, top + cell_height};
-    const sf::Vector2f white_texel(1.0f, 1.0f);
-    for (const InkGrid::Rect& overlap : m_ink->overlaps(cell))
-    {
-        appendQuad(m_vertices, sf::Vector2f(overlap.left, overlap.top), sf::Vector2f(overlap.right, overlap.bottom),
-                   white_texel, white_texel, sf::Color(0, 0, 0, 255));
-    }
-
-    const unsigned size = getCharacterSize();
-    const sf::Glyph& glyph = m_font.getGlyph(static_cast<unsigned char>(ch), size, true);
-    if (!drawsNoGlyph(ch, glyph))
-    {
-        const GlyphQuad quad = glyphQuad(glyph, static_cast<float>(size));
-        const sf::Vector2f p1 = origin + quad.p1;
-        const sf::Vector2f p2 = origin + quad.p2;
-        const sf::Color fill = color >= BLACK && color <= WHITE ? glyphColor(color) : sf::Color(255, 255, 255, 255);
-        appendQuad(m_vertices, p1, p2, quad.uv1, quad.uv2, fill);
-        m_ink->mark(InkGrid::Rect{p1.x, p1.y, p2.x, p2.y});
-    }
-
-    m_drawn_calls.push_back(DrawCall{world_pos, ch, color});
-    recordCell(world_pos, ch, color);
+    m_grid.draw(world_pos, ch, color);
     return 0;
 }
 
@@ -427,109 +134,74 @@ int DisplayManager::drawString(Vector world_pos, std::string str, Justification 
     return 0;
 }
 
-int DisplayManager::swapBuffers()
+void DisplayManager::setTitle(const std::string& title)
 {
-    if (!m_window)
+    m_title = title;
+    if (m_front_end)
+    {
+        m_front_end->setTitle(m_title);
+    }
+}
+
+int DisplayManager::setIcon(const std::string& file)
+{
+    if (m_front_end)
+    {
+        const int result = m_front_end->setIcon(file);
+        if (result == 0)
+        {
+            m_icon_file = file;
+        }
+        return result;
+    }
+    // Checked as an image by the front end that takes it.
+    if (!std::ifstream(file).is_open())
     {
         return -1;
     }
-    flush();
-    if (m_presenting)
-    {
-        m_window->display();
-        refreshLayout();
-        m_window->clear(WINDOW_BACKGROUND_COLOR_DEFAULT);
-    }
-    m_ink->clear();
-
-    m_shown_cells.swap(m_drawn_cells);
-    std::fill(m_drawn_cells.begin(), m_drawn_cells.end(), Cell());
-    m_shown_calls.swap(m_drawn_calls);
-    m_drawn_calls.clear();
+    m_icon_file = file;
     return 0;
 }
 
-void DisplayManager::flush() const
+void DisplayManager::setFullscreen(bool fullscreen)
 {
-    if (m_vertices.getVertexCount() == 0)
+    if (m_front_end && m_front_end->isOpen())
     {
-        return;
+        // Nothing of a frame begun before the switch may reach the new window.
+        m_grid.discardDrawn();
+        m_front_end->setFullscreen(fullscreen);
     }
-    if (m_presenting)
-    {
-        m_window->draw(m_vertices, sf::RenderStates(&m_font.getTexture(getCharacterSize())));
-    }
-    m_vertices.clear();
 }
 
-unsigned DisplayManager::getCharacterSize() const
+bool DisplayManager::isFullscreen() const
 {
-    const long size = std::lround(static_cast<float>(baseGlyphSize()) * m_scale);
-    return size < 1 ? 1u : static_cast<unsigned>(size);
+    return m_front_end && m_front_end->isFullscreen();
+}
+
+int DisplayManager::swapBuffers()
+{
+    if (!m_front_end || !m_front_end->isOpen())
+    {
+        return -1;
+    }
+    m_grid.show();
+    if (m_presenting)
+    {
+        m_front_end->present(m_grid, m_overlay);
+    }
+    return 0;
+}
+
+#if OSTREL_WITH_SFML
+sf::RenderWindow* DisplayManager::getWindow() const
+{
+    return m_front_end && m_front_end->isOpen() ? m_front_end->getWindow() : nullptr;
 }
 
 sf::Image DisplayManager::capture()
 {
-    if (!m_window)
-    {
-        return sf::Image();
-    }
-    flush();
-    sf::Texture texture;
-#if SFML_VERSION_MAJOR >= 3
-    if (!texture.resize(m_window->getSize()))
-    {
-        return sf::Image();
-    }
-#else
-    if (!texture.create(m_window->getSize().x, m_window->getSize().y))
-    {
-        return sf::Image();
-    }
+    return m_front_end && m_front_end->isOpen() ? m_front_end->capture(m_grid) : sf::Image();
+}
 #endif
-    texture.update(*m_window);
-    return texture.copyToImage();
-}
-
-Cell DisplayManager::shownCell(int col, int row) const
-{
-    if (col < 0 || row < 0 || col >= m_window_horizontal_chars || row >= m_window_vertical_chars)
-    {
-        return Cell();
-    }
-    return m_shown_cells[static_cast<std::size_t>(row * m_window_horizontal_chars + col)];
-}
-
-std::string DisplayManager::shownText() const
-{
-    std::string text;
-    for (int row = 0; row < m_window_vertical_chars; ++row)
-    {
-        if (row > 0)
-        {
-            text += '\n';
-        }
-        for (int col = 0; col < m_window_horizontal_chars; ++col)
-        {
-            text += shownCell(col, row).ch;
-        }
-    }
-    return text;
-}
-
-void DisplayManager::recordCell(Vector world_pos, char ch, Color color) const
-{
-    const float col = std::floor(world_pos.getX());
-    const float row = std::floor(world_pos.getY());
-    // Written so that a NaN position is rejected too.
-    if (!(col >= 0.0f && row >= 0.0f && col < static_cast<float>(m_window_horizontal_chars) &&
-          row < static_cast<float>(m_window_vertical_chars)))
-    {
-        return;
-    }
-    const auto index = static_cast<std::size_t>(row) * static_cast<std::size_t>(m_window_horizontal_chars) +
-                       static_cast<std::size_t>(col);
-    m_drawn_cells[index] = Cell{ch, color};
-}
 
 } // namespace ostrel

@@ -1,8 +1,8 @@
 #include "ostrel/replay/RunReplayer.h"
 
-#include "ostrel/core/GameManager.h"
 #include "ostrel/core/LogManager.h"
 #include "ostrel/input/InputManager.h"
+#include "ostrel/loop/GameManager.h"
 
 #include <iostream>
 #include <utility>

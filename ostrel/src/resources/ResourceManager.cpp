@@ -2,6 +2,7 @@
 
 #include "ostrel/core/LogManager.h"
 #include "ostrel/graphics/Sprite.h"
+#include "ostrel/world/Object.h"
 #include "ostrel/world/utility.h"
 
 #include <cerrno>
@@ -141,21 +142,26 @@ std::unique_ptr<Sprite> readSpriteFrames(std::istream& file, const SpriteHeader&
     return sprite;
 }
 
-// Loads a sound or music file into the next free slot, logging as the sprite loader does.
-// `kind` is "Sound" or "Music".
+// Loads a sound or music file into the first free slot, logging as the sprite loader does.
+// `kind` is "Sound" or "Music". Slots below `count` that hold nothing (unloaded, or a failed
+// load) are taken first; the others never move, so a pointer handed out keeps its resource.
 template <typename Slot, std::size_t N>
 int loadSlot(std::array<Slot, N>& slots, int& count, const char* kind, const std::string& filename,
              const std::string& label, int (Slot::*load)(std::string))
 {
     const LogManager& log = LogManager::getInstance();
-    if (count == static_cast<int>(N))
+    int index = 0;
+    while (index < count && slots[static_cast<std::size_t>(index)].isLoaded())
+    {
+        ++index;
+    }
+    if (index == static_cast<int>(N))
     {
         log.writeLog("%s array full.", kind);
         log.writeLog("%s '%s' not loaded.", kind, label.c_str());
         return -1;
     }
-    Slot& slot = slots[static_cast<std::size_t>(count)];
-    // A failed load leaves the count alone, so the slot is reused by the next load.
+    Slot& slot = slots[static_cast<std::size_t>(index)];
     if ((slot.*load)(filename) != 0)
     {
         log.writeLog("Error: '%s' could not be loaded.", filename.c_str());
@@ -163,7 +169,10 @@ int loadSlot(std::array<Slot, N>& slots, int& count, const char* kind, const std
         return -1;
     }
     slot.setLabel(label);
-    ++count;
+    if (index == count)
+    {
+        ++count;
+    }
     log.writeLog("%s '%s' loaded.", kind, label.c_str());
     return 0;
 }
@@ -174,9 +183,10 @@ Slot* findSlot(std::array<Slot, N>& slots, int count, const std::string& label)
 {
     for (int i = 0; i < count; ++i)
     {
-        if (slots[static_cast<std::size_t>(i)].getLabel() == label)
+        Slot& slot = slots[static_cast<std::size_t>(i)];
+        if (slot.isLoaded() && slot.getLabel() == label)
         {
-            return &slots[static_cast<std::size_t>(i)];
+            return &slot;
         }
     }
     return nullptr;
@@ -209,6 +219,7 @@ int ResourceManager::startUp()
     {
         return -1;
     }
+    Object::setSpriteLookup([](const std::string& label) { return getInstance().getSprite(label); });
     m_sprite_count = 0;
     m_sound_count = 0;
     m_music_count = 0;
@@ -223,6 +234,10 @@ void ResourceManager::shutDown()
         m_sprites[static_cast<std::size_t>(i)] = nullptr;
     }
     m_sprite_count = 0;
+    for (int i = 0; i < m_sound_count; ++i)
+    {
+        m_sounds[static_cast<std::size_t>(i)] = Sound();
+    }
     m_sound_count = 0;
     m_music_count = 0;
     Manager::shutDown();
@@ -307,21 +322,14 @@ int ResourceManager::loadSound(std::string filename, std::string label)
 
 int ResourceManager::unloadSound(std::string label)
 {
-    for (int i = 0; i < m_sound_count; ++i)
+    Sound* sound = getSound(std::move(label));
+    if (!sound)
     {
-        if (m_sounds[static_cast<std::size_t>(i)].getLabel() == label)
-        {
-            for (int j = i; j < m_sound_count - 1; ++j)
-            {
-                m_sounds[static_cast<std::size_t>(j)] = std::move(m_sounds[static_cast<std::size_t>(j + 1)]);
-            }
-            --m_sound_count;
-            // The freed slot (the unloaded sound itself when it was last) starts empty again.
-            m_sounds[static_cast<std::size_t>(m_sound_count)] = Sound();
-            return 0;
-        }
+        return -1;
     }
-    return -1;
+    // The slot is emptied where it is, for the next load to take; no other sound moves.
+    *sound = Sound();
+    return 0;
 }
 
 Sound* ResourceManager::getSound(std::string label)

@@ -1,6 +1,5 @@
 #include "ostrel/world/Object.h"
 
-#include "ostrel/resources/ResourceManager.h"
 #include "ostrel/world/WorldManager.h"
 
 #include <utility>
@@ -100,9 +99,21 @@ int Object::setSolidness(Solidness solidness)
     return 0;
 }
 
+namespace
+{
+
+Object::SpriteLookup g_sprite_lookup = nullptr;
+
+} // namespace
+
+void Object::setSpriteLookup(SpriteLookup lookup)
+{
+    g_sprite_lookup = lookup;
+}
+
 int Object::setSprite(std::string label)
 {
-    Sprite* sprite = ResourceManager::getInstance().getSprite(std::move(label));
+    Sprite* sprite = g_sprite_lookup != nullptr ? g_sprite_lookup(label) : nullptr;
     if (!sprite)
     {
         return -1;

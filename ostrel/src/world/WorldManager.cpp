@@ -8,9 +8,31 @@
 namespace ostrel
 {
 
+namespace
+{
+
+// Hands an event to every object, on a copy of the list: handlers may create or delete
+// objects while the event is delivered.
+int broadcastToObjects(const Event* event)
+{
+    const ObjectList objects = WorldManager::getInstance().getAllObjects();
+    int handled = 0;
+    for (int i = 0; i < objects.getCount(); ++i)
+    {
+        if (objects[i]->eventHandler(event) != 0)
+        {
+            ++handled;
+        }
+    }
+    return handled;
+}
+
+} // namespace
+
 WorldManager::WorldManager()
 {
     setType("WorldManager");
+    Manager::setBroadcast(&broadcastToObjects);
 }
 
 WorldManager::~WorldManager() = default;

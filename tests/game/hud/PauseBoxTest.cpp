@@ -7,8 +7,8 @@
 #include "run/StartObjects.h"
 
 #include <gtest/gtest.h>
-#include <ostrel/core/GameManager.h>
 #include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/world/WorldManager.h>
 
 #include <sstream>

@@ -1,6 +1,7 @@
 #include "AudioFiles.h"
 #include "StartedResources.h"
 
+#include <SFML/Audio.hpp>
 #include <gtest/gtest.h>
 
 using namespace ostrel;

@@ -4,8 +4,8 @@
 #include "GlDriver.h"
 
 #include <ostrel/core/EventStep.h>
-#include <ostrel/core/GameManager.h>
 #include <ostrel/core/LogManager.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/resources/ResourceManager.h>
 #include <ostrel/world/Object.h>
 

@@ -1,8 +1,10 @@
+#include "FrontEndChoice.h"
 #include "Probe.h"
 #include "TestDir.h"
 #include "WaitUntil.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/frontend/WindowFrontEnd.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventFocus.h>
 #include <ostrel/input/EventKeyboard.h>
@@ -53,6 +55,7 @@ TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
         GTEST_SKIP() << "no display or no xdotool";
     }
     TestDir dir;
+    testing_support::useWindow();
     ASSERT_EQ(DisplayManager::getInstance().startUp(), 0);
     ASSERT_EQ(InputManager::getInstance().startUp(), 0);
     WorldManager::getInstance().startUp();
@@ -115,6 +118,7 @@ TEST(InputDelivery, AFullScreenSwitchLosesNoFocusOfItsOwn)
     }
     TestDir dir;
     DisplayManager& display = DisplayManager::getInstance();
+    testing_support::useWindow();
     ASSERT_EQ(display.startUp(), 0);
     ASSERT_EQ(InputManager::getInstance().startUp(), 0);
     WorldManager::getInstance().startUp();

@@ -1,7 +1,9 @@
+#include "FrontEndChoice.h"
 #include "TestDir.h"
 #include "WaitUntil.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/frontend/WindowFrontEnd.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/InputManager.h>
 #include <ostrel/world/WorldManager.h>
@@ -58,10 +60,7 @@ class InputTest : public testing::Test
 protected:
     void SetUp() override
     {
-        if (!testing_support::haveDisplay())
-        {
-            GTEST_SKIP() << "no display";
-        }
+        testing_support::useWindow();
         ASSERT_EQ(DisplayManager::getInstance().startUp(), 0);
         ASSERT_EQ(InputManager::getInstance().startUp(), 0);
         WorldManager::getInstance().startUp();
@@ -81,8 +80,8 @@ protected:
 
 TEST_F(InputTest, MousePixelsBecomeFractionalCells)
 {
-    EXPECT_EQ(windowPixelsToSpaces(640, 384), Vector(50, 12));
-    EXPECT_EQ(windowPixelsToSpaces(13, 33), Vector(1.015625f, 1.03125f));
+    EXPECT_EQ(testing_support::windowFrontEnd().windowPixelsToSpaces(640, 384), Vector(50, 12));
+    EXPECT_EQ(testing_support::windowFrontEnd().windowPixelsToSpaces(13, 33), Vector(1.015625f, 1.03125f));
 }
 
 TEST_F(InputTest, AResizedWindowStillMapsClicksToTheCellsDrawnThere)
@@ -107,13 +106,13 @@ TEST_F(InputTest, AResizedWindowStillMapsClicksToTheCellsDrawnThere)
                                        return window().getSize() == size;
                                    });
         ASSERT_EQ(window().getSize(), size);
-        DisplayManager::getInstance().refreshLayout();
-        EXPECT_FLOAT_EQ(DisplayManager::getInstance().getScale(), c.scale) << c.width << "x" << c.height;
-        EXPECT_EQ(DisplayManager::getInstance().getOffset(), c.offset) << c.width << "x" << c.height;
+        testing_support::windowFrontEnd().refreshLayout();
+        EXPECT_FLOAT_EQ(testing_support::windowFrontEnd().getScale(), c.scale) << c.width << "x" << c.height;
+        EXPECT_EQ(testing_support::windowFrontEnd().getOffset(), c.offset) << c.width << "x" << c.height;
         const auto at = [&c](float x, float y)
         {
-            return windowPixelsToSpaces(static_cast<int>(c.offset.x + c.scale * x),
-                                        static_cast<int>(c.offset.y + c.scale * y));
+            return testing_support::windowFrontEnd().windowPixelsToSpaces(static_cast<int>(c.offset.x + c.scale * x),
+                                                                          static_cast<int>(c.offset.y + c.scale * y));
         };
         EXPECT_EQ(at(0, 0), Vector(0, 0));
         if (c.scale >= 1.0f)

@@ -2,8 +2,8 @@
 #include "TestDir.h"
 
 #include <gtest/gtest.h>
-#include <ostrel/core/GameManager.h>
 #include <ostrel/input/EventKeyboard.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/replay/RecordingWriter.h>
 #include <ostrel/replay/RunRecorder.h>
 #include <ostrel/replay/RunReplayer.h>
@@ -51,7 +51,11 @@ bool isQ(const InputRecord& input)
 class Replay : public testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_EQ(GameManager::getInstance().startUp(), 0); }
+    void SetUp() override
+    {
+        GameManager::getInstance().setFrontEnd("headless");
+        ASSERT_EQ(GameManager::getInstance().startUp(), 0);
+    }
     void TearDown() override { GameManager::getInstance().shutDown(); }
 
     // The keys the world received, each as "frame:KEY".

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
-#include <ostrel/world/Box.h>
+#include <ostrel/math/Box.h>
+#include <ostrel/math/Vector.h>
 #include <ostrel/world/Object.h>
-#include <ostrel/world/Vector.h>
 #include <ostrel/world/WorldManager.h>
 #include <ostrel/world/utility.h>
 

@@ -1,15 +1,21 @@
 #pragma once
 
-#include <SFML/Audio/Sound.hpp>
-#include <SFML/Audio/SoundBuffer.hpp>
+#include "ostrel/Config.h"
 
 #include <memory>
 #include <string>
 
+#if OSTREL_WITH_SFML
+#include <SFML/Audio/Sound.hpp>
+#endif
+
 namespace ostrel
 {
 
-// A short labelled sound effect, decoded into memory, with one player for it.
+class AudioVoice;
+
+// A short labelled sound effect, decoded into memory, with one player for it. It plays
+// through the engine's audio backend: SFML's, or silence in a build without SFML.
 class Sound
 {
 public:
@@ -18,8 +24,8 @@ public:
 
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
-    // Takes over the other's samples, player and label; the player stays bound to the
-    // samples it plays (now this object's) and keeps its state. The other is left empty.
+    // Takes over the other's samples, player (in the state it is in) and label; the other
+    // is left empty.
     Sound(Sound&& other) noexcept;
     Sound& operator=(Sound&& other) noexcept;
 
@@ -27,22 +33,29 @@ public:
     int loadSound(std::string filename);
     void setLabel(std::string label);
     std::string getLabel() const { return m_label; }
+    // Whether a file was loaded, so that there is a player.
+    bool isLoaded() const { return m_voice != nullptr; }
 
     // Starts (or restarts) the effect, looping or once; nothing without a player.
     void play(bool loop = false);
     void stop();
     void pause();
+    bool isPlaying() const;
 
-    // A copy of the player; only meaningful on a loaded sound. A copy does not play.
+#if OSTREL_WITH_SFML
+    // A copy of SFML's player; only meaningful on a loaded sound. A copy does not play.
     sf::Sound getSound() const;
     // What the player is doing: stopped when there is no player.
     sf::SoundSource::Status getStatus() const;
+#endif
     // How many times play() has started this sound since it was loaded.
-    int getPlayCount() const { return m_play_count; }
+    int getPlayCount() const
+    {
+        return m_play_count;
+    }
 
 private:
-    std::unique_ptr<sf::Sound> m_p_sound;
-    sf::SoundBuffer m_sound_buffer;
+    std::unique_ptr<AudioVoice> m_voice;
     std::string m_label;
     int m_play_count = 0;
 };

@@ -31,6 +31,11 @@ public:
     // object list taken now. Returns how many handlers reported the event handled.
     int onEvent(const Event* event) const;
 
+    // What onEvent() hands events to. The world sets it when it is made, so that managers
+    // below the world need not know it; until then events reach nobody.
+    using Broadcast = int (*)(const Event* event);
+    static void setBroadcast(Broadcast broadcast);
+
 private:
     std::string m_type;
     bool m_is_started;

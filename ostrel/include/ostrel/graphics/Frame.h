@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ostrel/graphics/Color.h"
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Vector.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include "ostrel/graphics/Color.h"
 #include "ostrel/graphics/Frame.h"
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Vector.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "ostrel/core/Event.h"
 #include "ostrel/input/Mouse.h"
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Vector.h"
 
 namespace ostrel
 {

@@ -4,60 +4,59 @@
 #include "ostrel/input/InputRecord.h"
 #include "ostrel/input/Keyboard.h"
 #include "ostrel/input/Mouse.h"
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Vector.h"
 
-#include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Keyboard.hpp>
-#include <SFML/Window/Mouse.hpp>
+#include <deque>
 
 namespace ostrel
 {
 
-class DisplayManager;
 class InputFilter;
+class InputSource;
 
-Keyboard::Key convertSfKeyboardKeyToOstrel(sf::Keyboard::Key key);
-Mouse::Button convertSfMouseButtonToOstrel(sf::Mouse::Button button);
-
-// Converts a mouse position in window pixels to cells, through the display's layout of the
-// grid in the window, so that clicks land on the cells drawn there at any window size.
-Vector windowPixelsToSpaces(int x, int y);
-
-// Turns the window's pending events into keyboard and mouse events for every object.
+// Turns the front end's pending input into keyboard and mouse events for every object.
 class InputManager : public Manager
 {
 public:
     static InputManager& getInstance();
     ~InputManager() override;
 
-    // Needs a started display; turns key repeat off, for every window the display opens.
+    // Needs a started display (whose front end is the input's source); turns key repeat off.
     // -1 without a display.
     int startUp() override;
     void shutDown() override;
 
-    // Polls every pending window event and delivers each as it is read. Key presses and
-    // releases, mouse moves, mouse-button presses, focus changes and the window's close
-    // request (as an EventClose) are delivered; a resize lays the grid out again; everything
-    // else is ignored. A handler may switch the display to full screen: the new window's
-    // events are read from then on. With a filter, the filter's frame begins first and each
-    // input goes to the game only when the filter admits it.
+    // Reads every pending input of the front end and delivers each as it is read. Key
+    // presses and releases, mouse moves, mouse-button presses, focus changes and the
+    // window's close request (as an EventClose) are delivered; a resize is passed to the
+    // filter alone. A handler may switch the display to full screen: the new window's input
+    // is read from then on. With a filter, the filter's frame begins first and each input
+    // goes to the game only when the filter admits it.
     void getInput() const;
 
-    // Sends one input to every object, as if just read from the window.
+    // Sends one input to every object, as if just read from the front end.
     void deliver(const InputRecord& input) const;
+    // Queues an input from the program itself (a test, a tool, a headless game): the next
+    // getInput() reads it before the front end's, and it passes the filter like theirs.
+    void queueInput(const InputRecord& input);
 
     // The filter every input passes (not owned; nullptr for none).
     void setFilter(InputFilter* filter) { m_filter = filter; }
     InputFilter* getFilter() const { return m_filter; }
+
+    // Where live input comes from (not owned); the display sets its front end here while it
+    // runs, and nullptr when it stops.
+    void setSource(InputSource* source) { m_source = source; }
 
 private:
     InputManager();
 
     // Passes a live input through the filter, then delivers it when admitted.
     void receive(const InputRecord& input) const;
-    void receiveFocusLost(const DisplayManager& display) const;
 
     InputFilter* m_filter = nullptr;
+    InputSource* m_source = nullptr;
+    mutable std::deque<InputRecord> m_queue;
 };
 
 } // namespace ostrel

@@ -2,7 +2,7 @@
 
 #include "ostrel/input/Keyboard.h"
 #include "ostrel/input/Mouse.h"
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Vector.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ostrel/world/Box.h"
+#include "ostrel/math/Box.h"
 
 #include <cstdint>
 #include <unordered_map>

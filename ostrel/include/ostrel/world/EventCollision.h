@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ostrel/core/Event.h"
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Vector.h"
 
 namespace ostrel
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ostrel/graphics/Animation.h"
-#include "ostrel/world/Box.h"
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Box.h"
+#include "ostrel/math/Vector.h"
 
 #include <string>
 
@@ -71,6 +71,10 @@ public:
     // Shows the sprite with this label from the resource manager and takes its box;
     // -1 and nothing changed when no such sprite is loaded.
     int setSprite(std::string label);
+    // How setSprite() finds a sprite by label: the resource manager sets it when it starts,
+    // so that the world need not know it; until then no sprite is found.
+    using SpriteLookup = Sprite* (*)(const std::string& label);
+    static void setSpriteLookup(SpriteLookup lookup);
     void setAnimation(Animation animation);
     Animation getAnimation() const { return m_animation; }
     void setBox(Box box);

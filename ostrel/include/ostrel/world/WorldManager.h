@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ostrel/core/Manager.h"
+#include "ostrel/math/Vector.h"
 #include "ostrel/world/CollisionGrid.h"
 #include "ostrel/world/ObjectList.h"
-#include "ostrel/world/Vector.h"
 
 #include <string>
 

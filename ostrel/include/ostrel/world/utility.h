@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ostrel/world/Box.h"
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Box.h"
+#include "ostrel/math/Vector.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include <ostrel/world/Vector.h>
+#include <ostrel/math/Vector.h>
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include <ostrel/world/Box.h>
-#include <ostrel/world/Vector.h>
+#include <ostrel/math/Box.h>
+#include <ostrel/math/Vector.h>
 #include <ostrel/world/utility.h>
 
 using namespace ostrel;

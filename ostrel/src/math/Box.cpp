@@ -1,4 +1,4 @@
-#include "ostrel/world/Box.h"
+#include "ostrel/math/Box.h"
 
 namespace ostrel
 {

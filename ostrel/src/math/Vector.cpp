@@ -1,4 +1,4 @@
-#include "ostrel/world/Vector.h"
+#include "ostrel/math/Vector.h"
 
 #include <cmath>
 

@@ -3,14 +3,20 @@
 
 #include <gtest/gtest.h>
 #include <ostrel/core/EventStep.h>
-#include <ostrel/core/GameManager.h>
 #include <ostrel/core/LogManager.h>
+#include <ostrel/frontend/HeadlessFrontEnd.h>
 #include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/input/EventKeyboard.h>
 #include <ostrel/input/InputManager.h>
+#include <ostrel/loop/GameManager.h>
 #include <ostrel/resources/ResourceManager.h>
 #include <ostrel/world/WorldManager.h>
 
+#include <cstdlib>
 #include <functional>
+#if OSTREL_WITH_SFML
+#include <SFML/Graphics/Image.hpp>
+#endif
 
 using namespace ostrel;
 using testing_support::TestDir;
@@ -147,51 +153,6 @@ TEST(GameLoop, DeliveryUsesTheListAsItWasWhenItStarted)
     world.shutDown();
 }
 
-TEST(GameManager, StartsEveryManager)
-{
-    if (!testing_support::haveDisplay())
-    {
-        GTEST_SKIP() << "no display";
-    }
-    TestDir dir;
-    GameManager& game = GameManager::getInstance();
-    ASSERT_EQ(game.startUp(), 0);
-    EXPECT_TRUE(game.isStarted());
-    EXPECT_TRUE(LogManager::getInstance().isStarted());
-    EXPECT_TRUE(WorldManager::getInstance().isStarted());
-    EXPECT_TRUE(DisplayManager::getInstance().isStarted());
-    EXPECT_TRUE(InputManager::getInstance().isStarted());
-    EXPECT_TRUE(ResourceManager::getInstance().isStarted());
-    EXPECT_EQ(game.getFrameTime(), 33);
-
-    game.shutDown();
-    EXPECT_TRUE(game.getGameOver());
-    EXPECT_FALSE(LogManager::getInstance().isStarted());
-    EXPECT_FALSE(DisplayManager::getInstance().isStarted());
-    EXPECT_EQ(DisplayManager::getInstance().getWindow(), nullptr);
-    EXPECT_FALSE(ResourceManager::getInstance().isStarted());
-    EXPECT_EQ(dir.read("ostrel.log"), "LogManager started\n") << "the game manager itself logs nothing";
-}
-
-TEST(GameManager, TriesEveryManagerWhenTheLogCannotOpen)
-{
-    if (!testing_support::haveDisplay())
-    {
-        GTEST_SKIP() << "no display";
-    }
-    TestDir dir(TestDir::EMPTY);
-    std::filesystem::create_directory("ostrel.log");
-    GameManager& game = GameManager::getInstance();
-    EXPECT_EQ(game.startUp(), -1);
-    EXPECT_FALSE(LogManager::getInstance().isStarted());
-    EXPECT_TRUE(WorldManager::getInstance().isStarted());
-    EXPECT_NE(DisplayManager::getInstance().getWindow(), nullptr) << "the display was tried";
-    EXPECT_FALSE(DisplayManager::getInstance().isStarted()) << "no font here";
-    EXPECT_FALSE(InputManager::getInstance().isStarted());
-    EXPECT_FALSE(ResourceManager::getInstance().isStarted());
-    game.shutDown();
-}
-
 TEST(GameManager, ShutDownEndsTheGameEvenWhenNotRunning)
 {
     GameManager& game = GameManager::getInstance();
@@ -199,4 +160,63 @@ TEST(GameManager, ShutDownEndsTheGameEvenWhenNotRunning)
     game.shutDown();
     EXPECT_TRUE(game.getGameOver());
     EXPECT_FALSE(game.isStarted());
+}
+
+// The game's default, then OSTREL_FRONT_END, then the player's choice, each over the last; a
+// name the engine does not have fails start-up and says so in the log.
+TEST(GameManager, ChoosesTheFrontEndByPrecedence)
+{
+    struct Case
+    {
+        const char* game;
+        const char* variable;
+        const char* player;
+        const char* chosen;
+    };
+    GameManager& game = GameManager::getInstance();
+    for (const Case& c : {Case{"headless", "", "", "headless"}, Case{"window", "headless", "", "headless"},
+                          Case{"window", "nowhere", "headless", "headless"}, Case{"headless", "", "window", "window"}})
+    {
+        game.setFrontEnd(c.game);
+        setenv("OSTREL_FRONT_END", c.variable, 1);
+        game.setPlayerFrontEnd(c.player);
+        EXPECT_EQ(game.chosenFrontEnd(), c.chosen) << c.game << " / " << c.variable << " / " << c.player;
+    }
+    game.setPlayerFrontEnd("");
+
+    TestDir dir;
+    setenv("OSTREL_FRONT_END", "teletype", 1);
+    EXPECT_EQ(game.startUp(), -1);
+    game.shutDown();
+    EXPECT_NE(dir.read("ostrel.log").find("no front end called \"teletype\""), std::string::npos);
+    unsetenv("OSTREL_FRONT_END");
+}
+
+// Headless, the loop runs with no display: frames fill the grid and a queued key arrives on
+// the next frame, through the input filter.
+TEST(GameManager, RunsFramesHeadlessWithQueuedInput)
+{
+    TestDir dir;
+    GameManager& game = GameManager::getInstance();
+    game.setFrontEnd("headless");
+    ASSERT_EQ(game.startUp(), 0);
+    Probe* probe = new Probe;
+    int keys = 0;
+    probe->on_event = [&keys](const Event* event) { keys += event->getType() == KEYBOARD_EVENT; };
+    ASSERT_NE(dynamic_cast<HeadlessFrontEnd*>(DisplayManager::getInstance().getFrontEnd()), nullptr);
+    InputRecord space;
+    space.key = Keyboard::SPACE;
+    InputManager::getInstance().queueInput(space);
+    EXPECT_EQ(keys, 0) << "queued, not delivered";
+    game.runFrame();
+    EXPECT_EQ(keys, 1);
+    EXPECT_EQ(DisplayManager::getInstance().drawCh(Vector(2, 3), 'h', GREEN), 0);
+    EXPECT_EQ(DisplayManager::getInstance().swapBuffers(), 0);
+    EXPECT_EQ(DisplayManager::getInstance().shownCell(2, 3).ch, 'h');
+#if OSTREL_WITH_SFML
+    EXPECT_EQ(DisplayManager::getInstance().getWindow(), nullptr);
+    EXPECT_EQ(DisplayManager::getInstance().capture().getSize().x, 0u);
+#endif
+    game.shutDown();
+    game.setFrontEnd("window");
 }

@@ -3,6 +3,7 @@
 #include "ostrel/core/Manager.h"
 
 #include <cstdint>
+#include <string>
 
 namespace ostrel
 {
@@ -21,13 +22,30 @@ public:
     static GameManager& getInstance();
 
     // Starts log, world, display, input and resource managers, in that order; all five are
-    // tried whatever the earlier ones returned. 0 if all started, else -1.
+    // tried whatever the earlier ones returned. 0 if all started, else -1. The display gets
+    // the front end chosen (see setFrontEnd()); a front-end name this build does not have is
+    // said on stderr and in the log, and start-up returns -1.
     int startUp() override;
     // Stops them in reverse order and sets the game over.
     void shutDown() override;
 
-    // Runs frames until the game is over; the frame in progress always completes.
+    // The game's own choice of front end, by name ("window", "headless"; "window" unless
+    // set): the environment variable OSTREL_FRONT_END overrides it. Takes effect at the next
+    // startUp().
+    void setFrontEnd(const std::string& name);
+    // The player's choice (from the command line, say), which overrides OSTREL_FRONT_END.
+    // An empty name withdraws it.
+    void setPlayerFrontEnd(const std::string& name);
+    // The name of the front end the next startUp() opens, after those overrides.
+    std::string chosenFrontEnd() const;
+
+    // Runs frames until the game is over, one every frame time; the frame in progress
+    // always completes.
     void run();
+    // Runs one frame at once: a step event (unless paused), the pending input, the world's
+    // update (unless paused), drawing, and showing the frame. For loops that are not run()'s
+    // own: a browser's animation frames, or a test's.
+    void runFrame();
 
     // A paused game still reads input and draws every frame, but sends no step events and
     // does not move the world (objects marked for deletion wait too), so everything that
@@ -48,6 +66,12 @@ public:
 private:
     GameManager();
 
+    // Gives the display the chosen front end, unless it has one of that name; false for a
+    // name this build does not have.
+    bool chooseFrontEnd();
+
+    std::string m_front_end = "window";
+    std::string m_player_front_end;
     bool m_game_over;
     bool m_paused;
     int m_frame_time;

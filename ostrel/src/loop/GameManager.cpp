@@ -1,13 +1,17 @@
-#include "ostrel/core/GameManager.h"
+#include "ostrel/loop/GameManager.h"
 
 #include "ostrel/core/EventStep.h"
 #include "ostrel/core/LogManager.h"
+#include "ostrel/frontend/FrontEnds.h"
 #include "ostrel/graphics/DisplayManager.h"
 #include "ostrel/input/InputManager.h"
 #include "ostrel/resources/ResourceManager.h"
 #include "ostrel/system/Clock.h"
 #include "ostrel/world/WorldManager.h"
 #include "system/Platform.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace ostrel
 {
@@ -40,6 +44,7 @@ int GameManager::startUp()
     int failures = 0;
     failures += LogManager::getInstance().startUp() != 0;
     failures += WorldManager::getInstance().startUp() != 0;
+    failures += !chooseFrontEnd();
     failures += DisplayManager::getInstance().startUp() != 0;
     failures += InputManager::getInstance().startUp() != 0;
     failures += ResourceManager::getInstance().startUp() != 0;
@@ -61,29 +66,75 @@ void GameManager::shutDown()
     Manager::shutDown();
 }
 
+void GameManager::setFrontEnd(const std::string& name)
+{
+    m_front_end = name;
+}
+
+void GameManager::setPlayerFrontEnd(const std::string& name)
+{
+    m_player_front_end = name;
+}
+
+std::string GameManager::chosenFrontEnd() const
+{
+    if (!m_player_front_end.empty())
+    {
+        return m_player_front_end;
+    }
+    const char* variable = std::getenv("OSTREL_FRONT_END");
+    return variable != nullptr && *variable != '\0' ? variable : m_front_end;
+}
+
+bool GameManager::chooseFrontEnd()
+{
+    DisplayManager& display = DisplayManager::getInstance();
+    const std::string name = chosenFrontEnd();
+    FrontEnd* current = display.getFrontEnd();
+    if (current != nullptr && current->getName() == name)
+    {
+        return true;
+    }
+    std::unique_ptr<FrontEnd> front_end = makeFrontEnd(name);
+    if (!front_end)
+    {
+        const std::string message =
+            "Ostrel: no front end called \"" + name + "\" (this engine has " + frontEndNames() + ")";
+        std::fprintf(stderr, "%s\n", message.c_str());
+        LogManager::getInstance().writeLog("%s", message.c_str());
+        return false;
+    }
+    display.setFrontEnd(std::move(front_end));
+    return true;
+}
+
+void GameManager::runFrame()
+{
+    ++m_frame_count;
+    const bool paused = m_paused;
+    if (!paused)
+    {
+        const EventStep step(m_step_count);
+        ++m_step_count;
+        onEvent(&step);
+    }
+
+    InputManager::getInstance().getInput();
+    if (!paused)
+    {
+        WorldManager::getInstance().update();
+    }
+    WorldManager::getInstance().draw();
+    DisplayManager::getInstance().swapBuffers();
+}
+
 void GameManager::run()
 {
     Clock clock;
     while (!m_game_over)
     {
         clock.delta();
-        ++m_frame_count;
-
-        const bool paused = m_paused;
-        if (!paused)
-        {
-            const EventStep step(m_step_count);
-            ++m_step_count;
-            onEvent(&step);
-        }
-
-        InputManager::getInstance().getInput();
-        if (!paused)
-        {
-            WorldManager::getInstance().update();
-        }
-        WorldManager::getInstance().draw();
-        DisplayManager::getInstance().swapBuffers();
+        runFrame();
 
         // A frame that overran is not made up for: the game simply runs slower. Frames of no
         // length do not even yield, which on a busy machine would cost a time slice each.

@@ -1,4 +1,4 @@
-#include "graphics/InkGrid.h"
+#include "frontend/InkGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ostrel/graphics/FrontEnd.h"
+
+#include <memory>
+#include <string>
+
+namespace ostrel
+{
+
+// The front ends this build of the engine has, by name, separated by '|': "window|headless"
+// with SFML, "headless" without.
+std::string frontEndNames();
+// A new front end of that name; null for a name this build does not have.
+std::unique_ptr<FrontEnd> makeFrontEnd(const std::string& name);
+
+} // namespace ostrel
