@@ -181,6 +181,12 @@ int main(int argc, char** argv)
     {
         return BAD_ARGUMENTS;
     }
+    if (options.replay_file.empty() && ostrel::GameManager::getInstance().chosenFrontEnd() == "headless")
+    {
+        std::cerr << "cornquota: the headless front end has no player to take input from; give it a recording "
+                     "to replay with --replay FILE\n";
+        return BAD_ARGUMENTS;
+    }
     const std::uint32_t seed = runSeed(options, replay);
     if (!startEngine(seed))
     {

@@ -157,9 +157,10 @@ int main()
         return 1;
     }
     const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
-    const bool window = display.getWindow() != nullptr;
-    std::cout << "window: " << (window ? "open" : "missing") << ", " << display.getHorizontal() << "x"
-              << display.getVertical() << " cells\n";
+    const bool started = display.isStarted() && display.getFrontEnd() != nullptr;
+    std::cout << "display: "
+              << (started ? "started on the " + display.getFrontEnd()->getName() + " front end" : "missing") << ", "
+              << display.getHorizontal() << "x" << display.getVertical() << " cells\n";
 
     ostrel::ResourceManager& resources = ostrel::ResourceManager::getInstance();
     const bool sprite = resources.loadSprite("data/cart.txt", "cart") == 0;
@@ -189,7 +190,7 @@ int main()
     ostrel::InputManager::getInstance().setFilter(nullptr);
     game.shutDown();
 
-    const bool all = window && sprite && happened.collided && happened.quit_key && drawn;
+    const bool all = started && sprite && happened.collided && happened.quit_key && drawn;
     std::cout << (all ? "consumer: all happened" : "consumer: something did not happen") << '\n';
     return all ? 0 : 1;
 }

@@ -45,16 +45,24 @@ echo "== building with pkg-config ($(pkg-config --libs --static ostrel))"
 mkdir -p "$scratch/make-build"
 make -s -C "$scratch/make-build" -f "$here/Makefile" CXX="$cxx" || exit 1
 
-# Each build runs in a folder of its own holding the font and the game's data.
+# Each build runs in a folder of its own holding the font and the game's data: both in a
+# window, and the CMake-built one also headless, with no display at all.
 status=0
-for way in cmake-build make-build; do
-  run="$scratch/run-$way"
+for run_case in cmake-build:window make-build:window cmake-build:headless; do
+  way=${run_case%%:*}
+  front_end=${run_case##*:}
+  run="$scratch/run-$way-$front_end"
   mkdir -p "$run"
   cp -r "$here/data" "$run/data"
   cp "$font" "$run/ostrel-font.ttf"
-  echo "== running the $way game"
-  if ! (cd "$run" && "$with_display" "$scratch/$way/consumer") >"$run/output" 2>&1; then
-    echo "consumer test: the $way game failed" >&2
+  echo "== running the $way game on the $front_end front end"
+  if [ "$front_end" = headless ]; then
+    runner=(env -u DISPLAY OSTREL_FRONT_END=headless)
+  else
+    runner=("$with_display")
+  fi
+  if ! (cd "$run" && "${runner[@]}" "$scratch/$way/consumer") >"$run/output" 2>&1; then
+    echo "consumer test: the $way game failed on the $front_end front end" >&2
     status=1
   fi
   cat "$run/output"

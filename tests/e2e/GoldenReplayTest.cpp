@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 using testing_support::TestDir;
 
@@ -37,19 +39,26 @@ int countCheckpoints(const std::string& recording)
 } // namespace
 
 // Real runs, played through the window and kept in tests/replays/ (scripts/record-golden
-// records them again): each must still play to every checkpoint it noted. A change that
-// alters the game's outcomes fails here until they are recorded again.
-class GoldenReplay : public testing::TestWithParam<const char*>
+// records them again): each must still play to every checkpoint it noted, in the window and
+// on the headless front end with no display. A change that alters the game's outcomes fails
+// here until they are recorded again.
+class GoldenReplay : public testing::TestWithParam<std::tuple<const char*, const char*>>
 {
 };
 
 TEST_P(GoldenReplay, MatchesEveryCheckpoint)
 {
-    if (!testing_support::haveDisplay())
+    const std::string front_end = std::get<1>(GetParam());
+    if (front_end == "headless")
+    {
+        setenv("OSTREL_FRONT_END", "headless", 1);
+        unsetenv("DISPLAY");
+    }
+    else if (!testing_support::haveDisplay())
     {
         GTEST_SKIP() << "no display";
     }
-    const std::string recording = std::string(SOURCE_DIR) + "/tests/replays/" + GetParam() + ".txt";
+    const std::string recording = std::string(SOURCE_DIR) + "/tests/replays/" + std::get<0>(GetParam()) + ".txt";
     const int checkpoints = countCheckpoints(readFile(recording));
     ASSERT_GT(checkpoints, 0) << recording << " notes no checkpoint";
 
@@ -66,10 +75,12 @@ TEST_P(GoldenReplay, MatchesEveryCheckpoint)
                                                      << log.substr(log.size() > 2000 ? log.size() - 2000 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Recorded, GoldenReplay, testing::Values("day-one", "field-work", "lost-run"),
-                         [](const testing::TestParamInfo<const char*>& info)
+INSTANTIATE_TEST_SUITE_P(Recorded, GoldenReplay,
+                         testing::Combine(testing::Values("day-one", "field-work", "lost-run"),
+                                          testing::Values("window", "headless")),
+                         [](const testing::TestParamInfo<std::tuple<const char*, const char*>>& info)
                          {
-                             std::string name = info.param;
+                             std::string name = std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param);
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });

@@ -68,7 +68,8 @@ std::unique_ptr<AudioBackend> makeSilentAudio();
 std::unique_ptr<AudioBackend> makeSfmlAudio();
 #endif
 
-// The backend of this build: SFML's where the engine has SFML, else the silent one.
+// The backend sounds and music load through now: SFML's where the engine has SFML, unless
+// audio is silent (setSilentAudio()).
 AudioBackend& getAudioBackend();
 
 } // namespace ostrel

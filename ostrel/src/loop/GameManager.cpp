@@ -1,5 +1,6 @@
 #include "ostrel/loop/GameManager.h"
 
+#include "ostrel/audio/AudioOutput.h"
 #include "ostrel/core/EventStep.h"
 #include "ostrel/core/LogManager.h"
 #include "ostrel/frontend/FrontEnds.h"
@@ -90,21 +91,22 @@ bool GameManager::chooseFrontEnd()
 {
     DisplayManager& display = DisplayManager::getInstance();
     const std::string name = chosenFrontEnd();
-    FrontEnd* current = display.getFrontEnd();
-    if (current != nullptr && current->getName() == name)
+    const FrontEnd* current = display.getFrontEnd();
+    if (current == nullptr || current->getName() != name)
     {
-        return true;
+        std::unique_ptr<FrontEnd> front_end = makeFrontEnd(name);
+        if (!front_end)
+        {
+            const std::string message =
+                "Ostrel: no front end called \"" + name + "\" (this engine has " + frontEndNames() + ")";
+            std::fprintf(stderr, "%s\n", message.c_str());
+            LogManager::getInstance().writeLog("%s", message.c_str());
+            return false;
+        }
+        display.setFrontEnd(std::move(front_end));
     }
-    std::unique_ptr<FrontEnd> front_end = makeFrontEnd(name);
-    if (!front_end)
-    {
-        const std::string message =
-            "Ostrel: no front end called \"" + name + "\" (this engine has " + frontEndNames() + ")";
-        std::fprintf(stderr, "%s\n", message.c_str());
-        LogManager::getInstance().writeLog("%s", message.c_str());
-        return false;
-    }
-    display.setFrontEnd(std::move(front_end));
+    // Nothing is heard without a window: the headless front end needs no sound device.
+    setSilentAudio(name == "headless");
     return true;
 }
 
