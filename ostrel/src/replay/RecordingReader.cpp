@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -41,11 +42,19 @@ bool parseInt(const std::string& text, long long low, long long high, long long&
            (text[0] != '0' || text.size() == 1);
 }
 
+// A decimal number as the writer writes it ("-12.5", "3e-05", "1e+20"), read with the C
+// library's correctly rounded strtof, since not every C++ library has std::from_chars for
+// floats. No leading sign but '-', no hexadecimal, no "inf" or "nan".
 bool parseFloat(const std::string& text, float& value)
 {
-    const char* end = text.data() + text.size();
-    const std::from_chars_result result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end && std::isfinite(value);
+    if (text.empty() || text[0] == '+' || text.find_first_not_of("0123456789.-+e") != std::string::npos)
+    {
+        return false;
+    }
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtof(text.c_str(), &end);
+    return end == text.c_str() + text.size() && errno == 0 && std::isfinite(value);
 }
 
 // A name of a setting or checkpoint value: lower-case letters, digits and '_'.

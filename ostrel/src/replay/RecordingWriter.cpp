@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -13,12 +15,22 @@ namespace ostrel
 namespace
 {
 
-// The shortest text that reads back as exactly the same float.
+// The fewest decimals that read back as exactly the same float ("40.46875", "12"), else nine
+// significant digits, which always do. Through the C library's correctly rounded printf and
+// strtof: not every C++ library has std::to_chars for floats.
 std::string formatFloat(float value)
 {
-    char text[32];
-    const std::to_chars_result result = std::to_chars(text, text + sizeof(text), value);
-    return std::string(text, result.ptr);
+    char text[64];
+    for (int decimals = 0; decimals <= 12; ++decimals)
+    {
+        std::snprintf(text, sizeof(text), "%.*f", decimals, static_cast<double>(value));
+        if (std::strtof(text, nullptr) == value)
+        {
+            return text;
+        }
+    }
+    std::snprintf(text, sizeof(text), "%.9g", static_cast<double>(value));
+    return text;
 }
 
 std::string formatPosition(Vector position)

@@ -75,14 +75,18 @@ TEST_F(Audio, UnloadingKeepsEachSoundBoundToItsOwnSamples)
     resources.loadSound("b.wav", "b");
     resources.loadSound("c.wav", "c");
     resources.getSound("c")->play(true);
+    Sound* const a_before = resources.getSound("a");
+    Sound* const b_before = resources.getSound("b");
+    Sound* const c_before = resources.getSound("c");
 
     ASSERT_EQ(resources.unloadSound("a"), 0);
     EXPECT_EQ(resources.getSound("a"), nullptr);
-    ASSERT_EQ(resources.getSound("b"), resources.getSound("b"));
+    // Pointers handed out before the unload still name their own sounds: nothing moved.
+    ASSERT_EQ(resources.getSound("b"), b_before);
     Sound* b = resources.getSound("b");
     Sound* c = resources.getSound("c");
-    // b moved into the first slot and c into the second: each player must play the samples
-    // that now live in its own slot, not the moved-from ones.
+    EXPECT_EQ(c, c_before);
+    EXPECT_EQ(b_before->getLabel(), "b");
     EXPECT_EQ(boundSamples(b), 8820u);
     EXPECT_EQ(boundSamples(c), 13230u);
     EXPECT_EQ(c->getStatus(), sf::SoundSource::Status::Playing) << "a playing sound keeps playing";
@@ -94,6 +98,7 @@ TEST_F(Audio, UnloadingKeepsEachSoundBoundToItsOwnSamples)
     EXPECT_EQ(resources.getSound("c"), nullptr);
     testing_support::writeWav("d.wav", 0.05, 900);
     ASSERT_EQ(resources.loadSound("d.wav", "d"), 0);
+    EXPECT_EQ(resources.getSound("d"), a_before) << "the first freed slot takes the next load";
     EXPECT_EQ(boundSamples(resources.getSound("d")), 2205u);
     EXPECT_EQ(boundSamples(resources.getSound("b")), 8820u);
 }

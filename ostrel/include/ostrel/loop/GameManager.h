@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ostrel/Config.h"
 #include "ostrel/core/Manager.h"
 
 #include <cstdint>
@@ -29,8 +30,9 @@ public:
     // Stops them in reverse order and sets the game over.
     void shutDown() override;
 
-    // The game's own choice of front end, by name ("window", "headless"; "window" unless
-    // set): the environment variable OSTREL_FRONT_END overrides it. Takes effect at the next
+    // The game's own choice of front end, by name ("window", "headless"; unless set, "window"
+    // in an engine built with SFML, else "headless"): the environment variable
+    // OSTREL_FRONT_END overrides it. Takes effect at the next
     // startUp().
     void setFrontEnd(const std::string& name);
     // The player's choice (from the command line, say), which overrides OSTREL_FRONT_END.
@@ -70,7 +72,7 @@ private:
     // name this build does not have.
     bool chooseFrontEnd();
 
-    std::string m_front_end = "window";
+    std::string m_front_end = OSTREL_WITH_SFML ? "window" : "headless";
     std::string m_player_front_end;
     bool m_game_over;
     bool m_paused;
