@@ -70,11 +70,14 @@ TEST_F(Pickups, AClickPicksUpTheCanWhenNothingIsHeld)
     stepsUntilAvailable(can, 400);
     const Vector spot = can->getPosition();
     move(spot);
+    frame();
     EXPECT_TRUE(can->isAvailable()) << "hovering does nothing";
     click(Vector(spot.getX() + 2.5f, spot.getY()));
+    frame();
     EXPECT_TRUE(can->isAvailable()) << "a click beside it does nothing";
 
     click(spot);
+    frame();
     EXPECT_FALSE(can->isAvailable());
     EXPECT_EQ(plays("watering_pickup"), 1);
     EXPECT_EQ(reticle->getModifier(), WATERING_CAN);
@@ -93,11 +96,14 @@ TEST_F(Pickups, HoldingAModifierBlocksTheNextPickUpUntilItIsSpent)
     WorldManager::getInstance().onEvent(&held);
     stepsUntilAvailable(can, 400);
     click(can->getPosition());
+    frame();
     EXPECT_TRUE(can->isAvailable()) << "the fertilizer is still held";
 
     click(plot->getPosition()); // spends the fertilizer: everyone hears NONE
+    frame();
     EXPECT_TRUE(plot->isFertilized());
     click(can->getPosition());
+    frame();
     EXPECT_FALSE(can->isAvailable());
 }
 
@@ -107,6 +113,7 @@ TEST_F(Pickups, UpgradesShortenTheDelayAfterAPickUp)
     PlotModifier* can = new PlotModifier(WATERING_CAN);
     stepsUntilAvailable(can, 400);
     click(can->getPosition());
+    frame();
     EXPECT_GE(can->getRespawnDelay(), 75);
     EXPECT_LE(can->getRespawnDelay(), 99);
 
@@ -115,6 +122,7 @@ TEST_F(Pickups, UpgradesShortenTheDelayAfterAPickUp)
     const EventModifierChange spent; // NONE
     WorldManager::getInstance().onEvent(&spent);
     click(can->getPosition());
+    frame();
     EXPECT_GE(can->getRespawnDelay(), 50);
     EXPECT_LE(can->getRespawnDelay(), 66);
 }
@@ -126,6 +134,7 @@ TEST_F(Pickups, ANewDayDropsWhatWasHeldEvenInTheShop)
     stepsUntilAvailable(can, 400);
     stepsUntilAvailable(other, 400);
     click(can->getPosition());
+    frame();
     ASSERT_FALSE(can->isAvailable());
     EventStateChange shop;
     shop.setFarm(false);
@@ -137,6 +146,7 @@ TEST_F(Pickups, ANewDayDropsWhatWasHeldEvenInTheShop)
     WorldManager::getInstance().onEvent(&farm);
     ASSERT_TRUE(other->isAvailable()) << "a pickup on the field stays where it was";
     click(other->getPosition());
+    frame();
     EXPECT_FALSE(other->isAvailable()) << "nothing is held on the new day";
 }
 
@@ -150,6 +160,7 @@ TEST_F(Pickups, TheShopFreezesAndHidesThem)
     frame();
     EXPECT_EQ(screen().find("[##]"), std::string::npos);
     click(can->getPosition());
+    frame();
     EXPECT_TRUE(can->isAvailable());
     EXPECT_FALSE(can->getActive());
 }

@@ -70,12 +70,13 @@ TEST_F(Pause, StopsTheDayExactlyWhereItIs)
         click(Vector(static_cast<float>(n * 8 + 4), 6));
         frames(170);
     }
+    press(Keyboard::P);
+    frame();
     const std::string before = farmState();
     ASSERT_NE(before.find("stage 2"), std::string::npos) << "corn on its way:\n" << before;
     ASSERT_NE(before.find("out 1"), std::string::npos) << "a pest out:\n" << before;
     ASSERT_NE(before.find("available 1"), std::string::npos) << "a pickup out:\n" << before;
 
-    press(Keyboard::P);
     for (int i = 0; i < 300; ++i)
     {
         // On everything that takes a click: plots, pickups and pests.
@@ -93,6 +94,7 @@ TEST_F(Pause, StopsTheDayExactlyWhereItIs)
 
     const int ticks = dayKeeper()->getTicksLeft();
     press(Keyboard::ESCAPE);
+    frame(); // a paused frame: it delivers the key, but does not step
     frames(2);
     EXPECT_EQ(dayKeeper()->getTicksLeft(), ticks - 2) << "the day goes on";
     EXPECT_EQ(screen().find("Paused"), std::string::npos);

@@ -34,6 +34,7 @@ protected:
     void hit(Pest* pest)
     {
         click(pest->getPosition());
+        frame();
         steps(20);
     }
 };
@@ -119,13 +120,15 @@ TEST_F(Pests, AHitFleesAndHurtsForTwentySteps)
     untilSpawned(crow);
     const float speed = crow->getSpeed();
     click(crow->getPosition());
+    frame();
     EXPECT_EQ(crow->getHurtCountdown(), 20);
     EXPECT_FLOAT_EQ(crow->getSpeed(), 2 * speed);
     EXPECT_EQ(crow->getAnimation().getSprite()->getLabel(), "pest_crow_damaged");
     steps(5);
     click(crow->getPosition());
+    frame();
     EXPECT_EQ(crow->getHealth(), 2) << "a second click while hurt counts for nothing";
-    steps(15);
+    steps(15 - 1); // the frame that delivered the second click was a step too
     EXPECT_EQ(crow->getHurtCountdown(), 0);
     EXPECT_FLOAT_EQ(crow->getSpeed(), speed);
     EXPECT_EQ(crow->getAnimation().getSprite()->getLabel(), "pest_crow");
@@ -135,6 +138,7 @@ TEST_F(Pests, PestsDamageThePlotsTheyTouchUnlessHurt)
 {
     Plot* plot = new Plot;
     click(plot->getPosition());
+    frame();
     Fly* fly = new Fly;
     untilSpawned(fly);
     fly->setPosition(plot->getPosition());
@@ -147,6 +151,7 @@ TEST_F(Pests, PestsDamageThePlotsTheyTouchUnlessHurt)
     EXPECT_EQ(plays("pest_plot_hit"), 2) << "every collision while not hurt";
 
     click(fly->getPosition());
+    frame();
     const int hits = plays("pest_plot_hit");
     fly->setPosition(plot->getPosition());
     steps(3);
@@ -187,6 +192,7 @@ TEST_F(Pests, AHiddenPestCannotBeHitOrSeen)
     Crow* crow = new Crow;
     crow->setPosition(Vector(30, 10));
     click(Vector(30, 10));
+    frame();
     EXPECT_EQ(plays("pest_hurt"), 0);
     EXPECT_EQ(crow->getHealth(), 1);
     frame();

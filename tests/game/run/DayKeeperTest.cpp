@@ -25,11 +25,12 @@ protected:
         }
     }
 
+    // SPACE, the frame that delivers it, then the run's first step.
     void startRun()
     {
         press(Keyboard::SPACE);
         release(Keyboard::SPACE);
-        frame();
+        frames(2);
     }
 
     // Runs the rest of the current farm day; only its last frame is drawn.
@@ -70,8 +71,9 @@ TEST_F(DayCycle, ADayLasts1800StepsAndSpaceDoesNothingMeanwhile)
     EXPECT_EQ(dayKeeper()->getTicksLeft(), 1799);
     EXPECT_NE(row(1).find(" 60 "), std::string::npos);
     press(Keyboard::SPACE);
+    frame();
     EXPECT_EQ(count("Plot"), 10) << "no second run";
-    steps(1797);
+    steps(1797 - 1); // the frame that delivered SPACE was a step too
     EXPECT_TRUE(dayKeeper()->isDayActive());
     EXPECT_EQ(dayKeeper()->getTicksLeft(), 2);
     MoneyManager::getInstance().addMoney(50);
@@ -118,12 +120,14 @@ TEST_F(DayCycle, SpaceInTheShopResetsThePlotsAndStartsTheNextDay)
 {
     startRun();
     click(Vector(4, 6));
+    frame();
     EXPECT_EQ(plots()[0]->getStage(), 1);
     MoneyManager::getInstance().addMoney(50);
     finishDay();
     frame();
 
     press(Keyboard::SPACE);
+    frame();
     EXPECT_TRUE(dayKeeper()->isDayActive());
     EXPECT_EQ(dayKeeper()->getTicksLeft(), 1800);
     EXPECT_FALSE(musicPlaying("lounge"));
@@ -197,6 +201,7 @@ TEST_F(DayCycle, FieldWorkAddsOneBatchOfPlotsPerReturnToTheFarm)
     finishDay();
     ASSERT_TRUE(UpgradeManager::getInstance().attemptPurchaseUpgrade("Field Work"));
     press(Keyboard::SPACE);
+    frame();
     const std::vector<Plot*> field = plots();
     ASSERT_EQ(field.size(), 13u);
     EXPECT_EQ(field[10]->getPosition(), Vector(4, 12));
@@ -206,6 +211,7 @@ TEST_F(DayCycle, FieldWorkAddsOneBatchOfPlotsPerReturnToTheFarm)
     MoneyManager::getInstance().addMoney(80);
     finishDay();
     press(Keyboard::SPACE);
+    frame();
     EXPECT_EQ(count("Plot"), 13) << "no second batch without a second purchase";
 }
 

@@ -28,12 +28,13 @@ TEST_F(Shop, ClicksAreIgnoredForTheFirstSixtySteps)
 {
     MoneyManager::getInstance().addMoney(1000);
     ShopDisplay* scarecrow = card("Scarecrow", Vector(35, 10));
-    steps(59);
+    steps(58);
     click(Vector(35, 10));
+    frame(); // the 59th step, then the click
     EXPECT_FALSE(scarecrow->isPurchased());
     EXPECT_EQ(plays("shop_success") + plays("shop_fail"), 0) << "no sound either";
-    steps(1);
     click(Vector(35, 10));
+    frame(); // the 60th step, then the click
     EXPECT_TRUE(scarecrow->isPurchased());
 }
 
@@ -43,6 +44,7 @@ TEST_F(Shop, ABuyShowsPurchasedAndLaterClicksAreSilent)
     ShopDisplay* scarecrow = card("Scarecrow", Vector(35, 10));
     steps(60);
     click(Vector(35, 10));
+    frame();
     EXPECT_EQ(plays("shop_success"), 1);
     EXPECT_EQ(MoneyManager::getInstance().getMoney(), 50);
     EXPECT_EQ(UpgradeManager::getInstance().getPurchaseCount("Scarecrow"), 1);
@@ -53,6 +55,7 @@ TEST_F(Shop, ABuyShowsPurchasedAndLaterClicksAreSilent)
 
     MoneyManager::getInstance().addMoney(1000);
     click(Vector(35, 10));
+    frame();
     EXPECT_EQ(plays("shop_success") + plays("shop_fail"), 1);
     EXPECT_EQ(UpgradeManager::getInstance().getPurchaseCount("Scarecrow"), 1) << "once per visit";
     EXPECT_TRUE(scarecrow->isPurchased());
@@ -66,11 +69,13 @@ TEST_F(Shop, TooLittleMoneyFailsAndTheCardStaysClickable)
     frame();
     EXPECT_EQ(row(13).substr(63, 4), "$325");
     click(Vector(65, 10));
+    frame();
     EXPECT_EQ(plays("shop_fail"), 1);
     EXPECT_EQ(MoneyManager::getInstance().getMoney(), 100);
     EXPECT_FALSE(net->isPurchased());
     MoneyManager::getInstance().addMoney(225);
     click(Vector(65, 10));
+    frame();
     EXPECT_TRUE(net->isPurchased());
     EXPECT_EQ(MoneyManager::getInstance().getMoney(), 0);
 }
@@ -82,12 +87,15 @@ TEST_F(Shop, HoveringShowsTheDescription)
     new ShopDescription;
     objects("ShopDescription")[0]->setPosition(Vector(50, 18));
     move(Vector(35, 10));
+    frame();
     EXPECT_EQ(description(), "Crows spawn less often.");
     frame();
     EXPECT_NE(row(18).find("Crows spawn less often."), std::string::npos);
     move(Vector(65, 10));
+    frame();
     EXPECT_EQ(description(), "Flies spawn less often.") << "the card entered speaks last";
     move(Vector(50, 22));
+    frame();
     EXPECT_EQ(description(), "");
 }
 
@@ -101,12 +109,16 @@ TEST_F(Shop, ACardTakesClicksInTheCellsItDrawsOnly)
     click(Vector(29.9f, 10)); // the column left of the frame
     click(Vector(40, 10));    // the column right of it
     click(Vector(35, 14));    // the row below the price
+    frame();
     EXPECT_FALSE(a->isPurchased());
     click(Vector(35.5f, 6.99f)); // the name's row
+    frame();
     EXPECT_TRUE(a->isPurchased());
     click(Vector(65, 13)); // the price's row
+    frame();
     EXPECT_TRUE(b->isPurchased());
     click(Vector(45, 13)); // the frame's top-left corner
+    frame();
     EXPECT_TRUE(c->isPurchased());
 }
 
@@ -160,5 +172,6 @@ TEST_F(Shop, ExplainsWhatTheMoneyCannotDoOrWouldLeave)
     MoneyManager::getInstance().setQuota(50);
     move(Vector(0, 0));
     move(Vector(35, 10));
+    frame();
     EXPECT_EQ(line->getWarning(), "") << "exactly the quota left is enough";
 }
