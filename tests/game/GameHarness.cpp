@@ -5,6 +5,7 @@
 #include "farm/Plot.h"
 #include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
+#include "run/PlayedRun.h"
 #include "shop/UpgradeManager.h"
 
 #include <ostrel/core/EventStep.h>
@@ -19,7 +20,6 @@
 #include <ostrel/world/WorldManager.h>
 
 #include <chrono>
-#include <cstdlib>
 
 void GameHarness::SetUp()
 {
@@ -32,7 +32,7 @@ void GameHarness::SetUp()
     loadResources();
     MoneyManager::getInstance().reset();
     UpgradeManager::getInstance().reset();
-    std::srand(7);
+    seedRun(7);
 }
 
 void GameHarness::TearDown()

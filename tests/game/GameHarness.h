@@ -17,7 +17,7 @@ class Plot;
 // Runs the game frame by frame without the clock: each frame sends a step event, the input
 // events queued since the last frame (delivered as the input manager delivers them), then
 // updates, draws and shows the world; while the game is paused it only draws and shows. The engine is started in a
-// fresh folder holding the game's data, with rand() seeded to a fixed value.
+// fresh folder holding the game's data, with the run seeded to a fixed value.
 class GameHarness : public testing::Test
 {
 protected:
