@@ -16,6 +16,7 @@
 #include "farm/PlotModifier.h"
 #include "pests/Pest.h"
 #include "run/MoneyManager.h"
+#include "run/PlayedRun.h"
 #include "run/StartObjects.h"
 #include "shop/UpgradeManager.h"
 
@@ -26,12 +27,12 @@
 #include <ostrel/input/EventMouse.h>
 #include <ostrel/input/InputManager.h>
 #include <ostrel/loop/GameManager.h>
+#include <ostrel/system/Random.h>
 #include <ostrel/world/Object.h>
 #include <ostrel/world/WorldManager.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <random>
+#include <cstdio>
 #include <vector>
 
 namespace
@@ -45,17 +46,18 @@ const int FRAMES = 300;
 // spread over the screen, each still or moving a quarter cell per step on either axis.
 void populate(int count)
 {
-    std::mt19937 random(1);
-    std::uniform_int_distribution<int> col(0, 79);
-    std::uniform_int_distribution<int> row(0, 23);
-    std::uniform_int_distribution<int> step(-1, 1);
+    ostrel::Random random(1);
     for (int i = 0; i < count; ++i)
     {
+        // Drawn one by one, in this order: the order of a call's arguments is unspecified.
+        const int col = random.nextInt(80);
+        const int row = random.nextInt(24);
+        const int step_x = random.nextInt(3) - 1;
+        const int step_y = random.nextInt(3) - 1;
         ostrel::Object* object = new ostrel::Object;
         object->setSolidness(i % 2 ? ostrel::HARD : ostrel::SOFT);
-        object->setPosition(ostrel::Vector(static_cast<float>(col(random)), static_cast<float>(row(random))));
-        object->setVelocity(
-            ostrel::Vector(static_cast<float>(step(random)) * 0.25f, static_cast<float>(step(random)) * 0.25f));
+        object->setPosition(ostrel::Vector(static_cast<float>(col), static_cast<float>(row)));
+        object->setVelocity(ostrel::Vector(static_cast<float>(step_x) * 0.25f, static_cast<float>(step_y) * 0.25f));
     }
 }
 
@@ -320,7 +322,7 @@ int main()
         game.shutDown();
         return 1;
     }
-    std::srand(1);
+    seedRun(1);
     benchWorldUpdate();
     benchWorldPasses();
     benchLoop();

@@ -3,6 +3,7 @@
 #include "assets/Sounds.h"
 #include "events/EventModifierChange.h"
 #include "farm/FloatingText.h"
+#include "run/FieldRandom.h"
 #include "run/MoneyManager.h"
 #include "shop/UpgradeManager.h"
 
@@ -10,10 +11,9 @@
 #include <ostrel/graphics/Sprite.h>
 #include <ostrel/input/EventMouse.h>
 #include <ostrel/resources/ResourceManager.h>
+#include <ostrel/system/Random.h>
 #include <ostrel/world/WorldManager.h>
 #include <ostrel/world/utility.h>
-
-#include <cstdlib>
 
 namespace
 {
@@ -24,7 +24,7 @@ const int INSTANT_HARVEST_GROWTH = 45;
 
 int newGrowthThreshold()
 {
-    return std::rand() % 100 + 200;
+    return fieldRandom().nextInt(100) + 200;
 }
 
 void announceModifier(PlotModifierType type)
@@ -150,7 +150,7 @@ void Plot::pickCornSprite()
 
 void Plot::crowDamage()
 {
-    if (std::rand() % 40 == 0 && m_stage > 0)
+    if (fieldRandom().nextInt(40) == 0 && m_stage > 0)
     {
         --m_stage;
         pickCornSprite();

@@ -3,15 +3,14 @@
 #include "assets/Sounds.h"
 #include "events/EventModifierChange.h"
 #include "events/EventNewDay.h"
+#include "run/FieldRandom.h"
 #include "shop/UpgradeManager.h"
 
 #include <ostrel/core/EventStep.h>
-#include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventMouse.h>
+#include <ostrel/system/Random.h>
 #include <ostrel/world/WorldManager.h>
 #include <ostrel/world/utility.h>
-
-#include <cstdlib>
 
 namespace
 {
@@ -19,7 +18,7 @@ namespace
 // Steps until the pickup shows up again, before any upgrade shortens it.
 int drawDelay(PlotModifierType type)
 {
-    return type == WATERING_CAN ? std::rand() % 50 + 150 : std::rand() % 75 + 200;
+    return type == WATERING_CAN ? fieldRandom().nextInt(50) + 150 : fieldRandom().nextInt(75) + 200;
 }
 
 } // namespace
@@ -35,10 +34,7 @@ PlotModifier::PlotModifier(PlotModifierType type)
 
 void PlotModifier::setRandomPos()
 {
-    const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
-    const int y = std::rand() % (display.getVertical() - 12) + 8;
-    const int x = std::rand() % (display.getHorizontal() - 8) + 4;
-    setPosition(ostrel::Vector(static_cast<float>(x), static_cast<float>(y)));
+    setPosition(randomFieldCell());
 }
 
 int PlotModifier::eventHandler(const ostrel::Event* event)

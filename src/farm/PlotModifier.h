@@ -11,7 +11,7 @@ class PlotModifier : public FarmObject
 public:
     explicit PlotModifier(PlotModifierType type);
 
-    // Moves the pickup to a random spot of the field (x 4 to 75, y 8 to 19 on 80 x 24).
+    // Moves the pickup to a random cell of the field.
     void setRandomPos();
 
     int eventHandler(const ostrel::Event* event) override;

@@ -3,16 +3,17 @@
 #include "assets/Sounds.h"
 #include "events/EventNewDay.h"
 #include "farm/Plot.h"
+#include "pests/Headings.h"
+#include "run/FieldRandom.h"
 
 #include <ostrel/core/EventStep.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventMouse.h>
+#include <ostrel/system/Random.h>
 #include <ostrel/world/EventCollision.h>
 #include <ostrel/world/EventOut.h>
 #include <ostrel/world/utility.h>
 
-#include <cmath>
-#include <cstdlib>
 #include <utility>
 
 namespace
@@ -56,14 +57,13 @@ void Pest::setSprites(std::string normal, std::string damaged)
 
 void Pest::drawFreshWait()
 {
-    m_spawn_countdown = static_cast<int>(m_delay + (std::rand() % m_delay) / 2.0);
+    m_spawn_countdown = static_cast<int>(m_delay + fieldRandom().nextInt(m_delay) / 2.0);
 }
 
-// The angle is a whole number read as radians.
 void Pest::newHeading()
 {
-    const int angle = std::rand() % 360;
-    setDirection(ostrel::Vector(static_cast<float>(std::sin(angle)), static_cast<float>(std::cos(angle))));
+    const Heading& heading = headingFor(fieldRandom().nextInt(HEADING_COUNT));
+    setDirection(ostrel::Vector(heading.sine, heading.cosine));
 }
 
 int Pest::eventHandler(const ostrel::Event* event)
@@ -115,13 +115,10 @@ void Pest::step()
 {
     if (m_spawn_countdown > 0 && --m_spawn_countdown == 0)
     {
-        const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
         m_spawned = true;
         m_health = m_max_health;
         m_lifetime = LIFETIME;
-        const int y = std::rand() % (display.getVertical() - 12) + 8;
-        const int x = std::rand() % (display.getHorizontal() - 8) + 4;
-        setPosition(ostrel::Vector(static_cast<float>(x), static_cast<float>(y)));
+        setPosition(randomFieldCell());
     }
 
     // Runs below zero while hidden; reaching exactly 0 ends a visit.
@@ -134,7 +131,7 @@ void Pest::step()
     // A hidden pest keeps drifting too.
     if (--m_jitter_countdown == 0)
     {
-        m_jitter_countdown = static_cast<int>(m_jitter + (std::rand() % m_jitter) / 2.0);
+        m_jitter_countdown = static_cast<int>(m_jitter + fieldRandom().nextInt(m_jitter) / 2.0);
         newHeading();
     }
 

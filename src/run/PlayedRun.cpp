@@ -2,17 +2,18 @@
 
 #include "player/Settings.h"
 #include "run/DayKeeper.h"
+#include "run/FieldRandom.h"
 #include "run/MoneyManager.h"
 #include "shop/UpgradeManager.h"
 
+#include <ostrel/system/Random.h>
 #include <ostrel/world/WorldManager.h>
 
-#include <cstdlib>
 #include <string>
 
 void seedRun(std::uint32_t seed)
 {
-    std::srand(seed);
+    fieldRandom().seed(seed);
     // Its own stream, so the shop's draws do not shift the field's.
     UpgradeManager::getInstance().seedOffers(seed ^ 0x9e3779b9u);
 }

@@ -1,9 +1,7 @@
 #include "run/Quota.h"
 
-#include <cmath>
-
 int quotaForDay(int day)
 {
-    const int d = day;
-    return static_cast<int>(25 * (d - 1) + 5.0 * std::pow(d - 1, 2) + 50.0);
+    const int past = day - 1;
+    return 25 * past + 5 * past * past + 50;
 }

@@ -161,7 +161,7 @@ std::vector<Upgrade> UpgradeManager::getShopSelection(int count)
     // Fisher-Yates by hand: std::shuffle's draws differ between standard libraries.
     for (std::size_t i = indices.size(); i > 1; --i)
     {
-        std::swap(indices[i - 1], indices[m_offers() % i]);
+        std::swap(indices[i - 1], indices[static_cast<std::size_t>(m_offers.nextInt(static_cast<int>(i)))]);
     }
 
     std::vector<Upgrade> selection;

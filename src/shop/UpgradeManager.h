@@ -4,10 +4,10 @@
 #include "shop/UpgradePurchase.h"
 
 #include <ostrel/core/Manager.h>
+#include <ostrel/system/Random.h>
 
 #include <cstdint>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -51,5 +51,5 @@ private:
     std::vector<Upgrade> m_shop;
     std::map<std::string, UpgradePurchase> m_purchases;
     std::vector<std::string> m_purchase_order;
-    std::mt19937 m_offers;
+    ostrel::Random m_offers;
 };
