@@ -1,6 +1,6 @@
 #pragma once
 
-#include <ostrel/world/Vector.h>
+#include <ostrel/math/Vector.h>
 
 namespace ostrel
 {
