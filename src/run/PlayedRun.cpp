@@ -10,11 +10,24 @@
 #include <cstdlib>
 #include <string>
 
+namespace
+{
+
+std::uint32_t played_seed = 0;
+
+} // namespace
+
 void seedRun(std::uint32_t seed)
 {
+    played_seed = seed;
     std::srand(seed);
     // Its own stream, so the shop's draws do not shift the field's.
     UpgradeManager::getInstance().seedOffers(seed ^ 0x9e3779b9u);
+}
+
+std::uint32_t playedSeed()
+{
+    return played_seed;
 }
 
 ostrel::RecordingValues runFingerprint()

@@ -12,6 +12,8 @@ const char* const GAME_VERSION = CORNQUOTA_VERSION;
 // Seeds everything random in a run from its one seed: the field's and the pests' draws
 // and the shop's offers.
 void seedRun(std::uint32_t seed);
+// The seed given to seedRun() last: the one the records keep with a run.
+std::uint32_t playedSeed();
 
 // What the player sees of the run beside the screen: the day, the money and the quota.
 ostrel::RecordingValues runFingerprint();

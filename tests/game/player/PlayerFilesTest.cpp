@@ -3,6 +3,7 @@
 #include "player/Settings.h"
 #include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
+#include "run/PlayedRun.h"
 #include "run/StartObjects.h"
 #include "screens/GameOverScreen.h"
 #include "screens/TitleScreen.h"
@@ -87,7 +88,9 @@ TEST_F(PlayerFiles, AnUnusableFileIsKeptAsideAndAFreshOneStarted)
         whole.substr(0, whole.size() - 4), // cut short
         "\x7f"
         "ELF binary garbage\n",                                 // not ours at all
-        "version 2\n2026-12-01 day 4 money 300 stars 3\nend\n", // from a later version
+        "version 3\n2026-12-01 day 4 money 300 stars 3\nend\n", // from a later version
+        "version 1\n2026-12-01 day 4 money 300 seed 9\nend\n",  // a seed before seeds were kept
+        "version 2\n2026-12-01 day 4 money 300 seed -9\nend\n", // a bad seed
         "version 1\n2026-12-01 day four money 300\nend\n",      // a bad line
         "version 1\n2026-12-01 day 4 money 300\nend\nmore\n",   // more after the end
     };
@@ -128,7 +131,52 @@ TEST_F(PlayerFiles, AnUnwritableFolderKeepsNothingAndStopsNothing)
     EXPECT_NE(log.find("'settings.txt' is not kept."), std::string::npos) << log;
 }
 
+// Each run keeps its seed; files kept before seeds were still read, and their runs go on
+// without one.
+TEST_F(PlayerFiles, RunsKeepTheirSeedsAndOlderFilesStillRead)
+{
+    m_dir.write("state/records.txt", "version 1\n2026-12-01 day 4 money 300\nend\n");
+    launch();
+    BestRuns& best = BestRuns::getInstance();
+    ASSERT_EQ(days(best.getRuns()), std::vector<int>{4});
+    EXPECT_FALSE(best.getRuns()[0].seed);
+    EXPECT_EQ(best.record({"2026-12-02", 5, 100, 4294967295u}), 0);
+
+    launch();
+    ASSERT_EQ(days(best.getRuns()), (std::vector<int>{5, 4}));
+    EXPECT_EQ(best.getRuns()[0].seed, 4294967295u);
+    EXPECT_FALSE(best.getRuns()[1].seed);
+    EXPECT_NE(m_dir.read("state/records.txt")
+                  .find("version 2\n2026-12-02 day 5 money 100 seed 4294967295\n2026-12-01 day 4 money 300\nend\n"),
+              std::string::npos)
+        << m_dir.read("state/records.txt");
+}
+
 using KeptInPlay = GameHarness;
+
+// A quit keeps the last day played with the run's seed: in the shop, the day just finished.
+// A run quit on day 1 with nothing earned is no run at all.
+TEST_F(KeptInPlay, AQuitKeepsTheLastDayPlayedButNotANothing)
+{
+    BestRuns::getInstance().open(m_dir.path() / "state");
+    seedRun(77);
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    dayKeeper()->keepRunOnQuit();
+    EXPECT_TRUE(BestRuns::getInstance().getRuns().empty());
+    EXPECT_FALSE(std::filesystem::exists(m_dir.path() / "state/records.txt"));
+
+    MoneyManager::getInstance().addMoney(60);
+    steps(dayKeeper()->getTicksLeft());
+    frame();
+    ASSERT_FALSE(dayKeeper()->isDayActive()) << "in the shop";
+    dayKeeper()->keepRunOnQuit();
+    EXPECT_NE(m_dir.read("state/records.txt").find("\n" + todaysDate() + " day 1 money 60 seed 77\n"),
+              std::string::npos)
+        << m_dir.read("state/records.txt");
+    BestRuns::getInstance().close();
+}
 
 // A lost run is recorded with the money earned over the whole run, read before the reset;
 // the game-over screen compares it with the best, and the title shows the best.
@@ -157,7 +205,9 @@ TEST_F(KeptInPlay, ALostRunIsRecordedAndComparedWithTheBest)
     EXPECT_NE(row(21).find("Best run: day 1, $30 on " + today + ". This one ranks 2nd."), std::string::npos)
         << screen();
     const std::string records = m_dir.read("state/records.txt");
-    EXPECT_NE(records.find(today + " day 1 money 30\n" + today + " day 1 money 20\n"), std::string::npos) << records;
+    const std::string seed = " seed " + std::to_string(playedSeed()) + "\n";
+    EXPECT_NE(records.find(today + " day 1 money 30" + seed + today + " day 1 money 20" + seed), std::string::npos)
+        << records;
 
     MoneyManager::getInstance().addMoney(45);
     BestRuns::getInstance().record({today, 1, 45});
