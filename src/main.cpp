@@ -39,12 +39,12 @@ bool readReplay(const std::string& file, ostrel::RecordingReadResult& replay)
     replay = ostrel::readRecordingFile(file, GAME_NAME, GAME_VERSION);
     if (!replay.ok())
     {
-        std::cerr << replay.error << "\n";
+        std::cerr << "cornquota: " << replay.error << "\n";
         return false;
     }
     for (const std::string& warning : replay.warnings)
     {
-        std::cerr << warning << "\n";
+        std::cerr << "cornquota: " << warning << "\n";
     }
     return true;
 }
@@ -190,14 +190,20 @@ int main(int argc, char** argv)
     const RunFilter filter = attachRunFilter(options, writer, seed, replay);
 
     // The game ends from its quit key or the window's close button, inside the loop, with
-    // exit(0), or here when a fast replay ends.
+    // exit(), or here when a fast replay ends.
     ostrel::GameManager& game = ostrel::GameManager::getInstance();
     game.run();
     if (filter.recorder)
     {
         filter.recorder->finish();
     }
-    const int status = filter.replayer ? filter.replayer->status() : 0;
+    if (filter.replayer && options.fast)
+    {
+        std::cout << "cornquota: replayed " << filter.replayer->stepsReplayed() << " steps; "
+                  << filter.replayer->checkpointsMatched() << " of " << filter.replayer->checkpointCount()
+                  << " checkpoints matched" << std::endl;
+    }
+    const int status = quitStatus();
     ostrel::InputManager::getInstance().setFilter(nullptr);
     game.shutDown();
     return status;

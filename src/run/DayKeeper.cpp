@@ -149,7 +149,7 @@ void DayKeeper::keepRunOnQuit() const
 void DayKeeper::quit()
 {
     keepRunOnQuit();
-    std::exit(0);
+    std::exit(quitStatus());
 }
 
 void DayKeeper::endRun()

@@ -5,6 +5,8 @@
 #include "run/MoneyManager.h"
 #include "shop/UpgradeManager.h"
 
+#include <ostrel/input/InputManager.h>
+#include <ostrel/replay/RunReplayer.h>
 #include <ostrel/world/WorldManager.h>
 
 #include <cstdlib>
@@ -14,6 +16,11 @@ namespace
 {
 
 std::uint32_t played_seed = 0;
+
+const ostrel::RunReplayer* replayer()
+{
+    return dynamic_cast<const ostrel::RunReplayer*>(ostrel::InputManager::getInstance().getFilter());
+}
 
 } // namespace
 
@@ -62,4 +69,16 @@ bool endsGame(const ostrel::InputRecord& input)
         (input.kind == ostrel::InputKind::KEY_PRESS || input.kind == ostrel::InputKind::KEY_RELEASE) &&
         input.key == ostrel::Keyboard::Q;
     return quit_key || input.kind == ostrel::InputKind::CLOSE;
+}
+
+bool replayHasEnded()
+{
+    const ostrel::RunReplayer* replaying = replayer();
+    return replaying && replaying->hasEnded();
+}
+
+int quitStatus()
+{
+    const ostrel::RunReplayer* replaying = replayer();
+    return replaying ? replaying->status() : 0;
 }

@@ -25,3 +25,9 @@ void applyDrawnSettings(const ostrel::RecordingValues& settings);
 
 // Whether the input ends the game (Q, or the window's close button).
 bool endsGame(const ostrel::InputRecord& input);
+
+// Whether a replay has played its recording to the end: the game then holds its last frame
+// until the viewer quits.
+bool replayHasEnded();
+// The exit status the game ends with: a replay's, or 0.
+int quitStatus();
