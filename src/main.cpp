@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -78,8 +79,23 @@ bool startEngine(std::uint32_t seed)
     if (game.startUp() != 0)
     {
         log.writeLog("Error starting game manager!");
+        if (log.isStarted())
+        {
+            std::cerr << "cornquota: the game could not start: its log '" << log.getFileName() << "' says why\n";
+        }
+        else
+        {
+            std::error_code ignored;
+            std::cerr << "cornquota: " << log.getError() << " (in " << std::filesystem::current_path(ignored).string()
+                      << ")\n";
+        }
         game.shutDown();
         return false;
+    }
+    if (log.getFileName() != ostrel::LOGFILE_NAME)
+    {
+        std::cerr << "cornquota: another copy of the game holds '" << ostrel::LOGFILE_NAME << "'; this one logs to '"
+                  << log.getFileName() << "'\n";
     }
     if (!have_icon)
     {
