@@ -49,6 +49,8 @@ public:
     static const int KEPT = 5;
 
     static BestRuns& getInstance();
+    // The file the runs are kept in.
+    const PlayerFile& getFile() const { return m_file; }
 
     // Reads the records file in the folder, and keeps the records there from now on.
     void open(const std::filesystem::path& folder);

@@ -1,5 +1,7 @@
 #include "GameHarness.h"
+#include "Unprivileged.h"
 #include "player/BestRuns.h"
+#include "player/GameFolders.h"
 #include "player/Settings.h"
 #include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
@@ -152,6 +154,45 @@ TEST_F(PlayerFiles, RunsKeepTheirSeedsAndOlderFilesStillRead)
         << m_dir.read("state/records.txt");
 }
 
+// A file the game may not read has nothing wrong with it: it is left as it is, never
+// written this launch, and the title says why.
+TEST_F(PlayerFiles, AFileThatMayNotBeReadIsLeftAloneAndNotKept)
+{
+    namespace fs = std::filesystem;
+    const std::string records = formatBestRuns({{"2026-12-01", 4, 300}});
+    m_dir.write("state/records.txt", records);
+    m_dir.write("config/settings.txt", "version 1\nmuted yes\nend\n");
+    fs::permissions(m_dir.path(), fs::perms::all);
+    for (const char* name : {"state", "config"})
+    {
+        // The folders let the game replace the files, were it to try.
+        fs::permissions(m_dir.path() / name, fs::perms::all);
+    }
+    fs::permissions(m_dir.path() / "state/records.txt", fs::perms::none);
+    fs::permissions(m_dir.path() / "config/settings.txt", fs::perms::none);
+    const int result = testing_support::runUnprivileged(
+        [this]
+        {
+            launch();
+            BestRuns::getInstance().record({"2026-12-07", 9, 900});
+            Settings::getInstance().setMuted(false);
+            return (BestRuns::getInstance().getRuns().size() == 1 ? 0 : 1) +
+                   (keptFilesProblem() == "settings.txt and records.txt: Permission denied; not kept this launch." ? 0
+                                                                                                                   : 2);
+        });
+    EXPECT_EQ(result, 0) << "1: the run was not ranked for this launch; 2: the title would not say why";
+    fs::permissions(m_dir.path() / "state/records.txt", fs::perms::owner_read);
+    fs::permissions(m_dir.path() / "config/settings.txt", fs::perms::owner_read);
+    EXPECT_EQ(m_dir.read("state/records.txt"), records) << "never overwritten";
+    EXPECT_EQ(m_dir.read("config/settings.txt"), "version 1\nmuted yes\nend\n");
+    EXPECT_FALSE(fs::exists(m_dir.path() / "state/records.txt.bad"));
+    EXPECT_FALSE(fs::exists(m_dir.path() / "config/settings.txt.bad"));
+    EXPECT_NE(m_dir.read("ostrel.log")
+                  .find("records.txt' cannot be read (Permission denied): it is left alone, and not kept this launch."),
+              std::string::npos)
+        << m_dir.read("ostrel.log");
+}
+
 using KeptInPlay = GameHarness;
 
 // A quit keeps the last day played with the run's seed: in the shop, the day just finished.
@@ -189,6 +230,7 @@ TEST_F(KeptInPlay, ALostRunIsRecordedAndComparedWithTheBest)
     EXPECT_NE(row(22).find("Click to sow, to harvest, to pick up water and fertilizer, and to shoo pests."),
               std::string::npos);
     EXPECT_NE(row(23).find("P or Esc: pause    M: sound    F11: full screen    Q: quit"), std::string::npos);
+    EXPECT_EQ(row(21).find_first_not_of(' '), std::string::npos) << "free for a word on the kept files";
 
     const std::string today = todaysDate();
     for (const int earned : {30, 20})
