@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -39,12 +40,12 @@ bool readReplay(const std::string& file, ostrel::RecordingReadResult& replay)
     replay = ostrel::readRecordingFile(file, GAME_NAME, GAME_VERSION);
     if (!replay.ok())
     {
-        std::cerr << replay.error << "\n";
+        std::cerr << "cornquota: " << replay.error << "\n";
         return false;
     }
     for (const std::string& warning : replay.warnings)
     {
-        std::cerr << warning << "\n";
+        std::cerr << "cornquota: " << warning << "\n";
     }
     return true;
 }
@@ -78,8 +79,23 @@ bool startEngine(std::uint32_t seed)
     if (game.startUp() != 0)
     {
         log.writeLog("Error starting game manager!");
+        if (log.isStarted())
+        {
+            std::cerr << "cornquota: the game could not start: its log '" << log.getFileName() << "' says why\n";
+        }
+        else
+        {
+            std::error_code ignored;
+            std::cerr << "cornquota: " << log.getError() << " (in " << std::filesystem::current_path(ignored).string()
+                      << ")\n";
+        }
         game.shutDown();
         return false;
+    }
+    if (log.getFileName() != ostrel::LOGFILE_NAME)
+    {
+        std::cerr << "cornquota: another copy of the game holds '" << ostrel::LOGFILE_NAME << "'; this one logs to '"
+                  << log.getFileName() << "'\n";
     }
     if (!have_icon)
     {
@@ -196,14 +212,20 @@ int main(int argc, char** argv)
     const RunFilter filter = attachRunFilter(options, writer, seed, replay);
 
     // The game ends from its quit key or the window's close button, inside the loop, with
-    // exit(0), or here when a fast replay ends.
+    // exit(), or here when a fast replay ends.
     ostrel::GameManager& game = ostrel::GameManager::getInstance();
     game.run();
     if (filter.recorder)
     {
         filter.recorder->finish();
     }
-    const int status = filter.replayer ? filter.replayer->status() : 0;
+    if (filter.replayer && options.fast)
+    {
+        std::cout << "cornquota: replayed " << filter.replayer->stepsReplayed() << " steps; "
+                  << filter.replayer->checkpointsMatched() << " of " << filter.replayer->checkpointCount()
+                  << " checkpoints matched" << std::endl;
+    }
+    const int status = quitStatus();
     ostrel::InputManager::getInstance().setFilter(nullptr);
     game.shutDown();
     return status;

@@ -1,6 +1,7 @@
 #include "hud/PauseBox.h"
 
 #include "run/DayKeeper.h"
+#include "run/PlayedRun.h"
 
 #include <ostrel/core/LogManager.h>
 #include <ostrel/graphics/DisplayManager.h>
@@ -62,7 +63,8 @@ void PauseBox::setPaused(bool paused)
 
 int PauseBox::draw()
 {
-    if (!ostrel::GameManager::getInstance().isPaused())
+    // A replay that has ended holds its last frame paused, as it was, without the box.
+    if (!ostrel::GameManager::getInstance().isPaused() || replayHasEnded())
     {
         return 0;
     }

@@ -9,7 +9,9 @@ namespace
 {
 
 const char* const HEADER = "# Corn Quota: the best runs, by the day reached and then the money earned.\n";
-const char* const VERSION = "version 1";
+const char* const VERSION = "version 2";
+// The version before, whose runs have no seed.
+const char* const SEEDLESS_VERSION = "version 1";
 // The last line: a file without it was cut short.
 const char* const END = "end";
 
@@ -29,18 +31,32 @@ bool isDate(const std::string& date)
     return true;
 }
 
-// "2026-12-07 day 5 money 1234", and nothing more.
-bool parseRun(const std::string& line, RunRecord& run)
+// "2026-12-07 day 5 money 1234", then " seed 42" when `seeded` allows it, and nothing more.
+bool parseRun(const std::string& line, bool seeded, RunRecord& run)
 {
     std::istringstream words(line);
     std::string day_word;
     std::string money_word;
-    std::string rest;
-    if (!(words >> run.date >> day_word >> run.day >> money_word >> run.money) || words >> rest)
+    if (!(words >> run.date >> day_word >> run.day >> money_word >> run.money) || !isDate(run.date) ||
+        day_word != "day" || money_word != "money" || run.day < 1 || run.money < 0)
     {
         return false;
     }
-    return isDate(run.date) && day_word == "day" && money_word == "money" && run.day >= 1 && run.money >= 0;
+    std::string seed_word;
+    if (!(words >> seed_word))
+    {
+        return words.eof();
+    }
+    std::string seed;
+    std::string rest;
+    if (!seeded || seed_word != "seed" || !(words >> seed) || words >> rest ||
+        seed.find_first_not_of("0123456789") != std::string::npos || seed.size() > 10 ||
+        std::stoull(seed) > 0xFFFFFFFFull)
+    {
+        return false;
+    }
+    run.seed = static_cast<std::uint32_t>(std::stoull(seed));
+    return true;
 }
 
 } // namespace
@@ -55,7 +71,8 @@ std::string formatBestRuns(const std::vector<RunRecord>& runs)
     std::string text = std::string(HEADER) + VERSION + "\n";
     for (const RunRecord& run : runs)
     {
-        text += run.date + " day " + std::to_string(run.day) + " money " + std::to_string(run.money) + "\n";
+        text += run.date + " day " + std::to_string(run.day) + " money " + std::to_string(run.money) +
+                (run.seed ? " seed " + std::to_string(*run.seed) : "") + "\n";
     }
     return text + END + "\n";
 }
@@ -65,6 +82,7 @@ bool parseBestRuns(const std::string& text, std::vector<RunRecord>& runs)
     std::istringstream lines(text);
     std::vector<RunRecord> read;
     bool versioned = false;
+    bool seeded = false;
     bool ended = false;
     for (std::string line; std::getline(lines, line);)
     {
@@ -78,11 +96,12 @@ bool parseBestRuns(const std::string& text, std::vector<RunRecord>& runs)
         }
         if (!versioned)
         {
-            if (line != VERSION)
+            if (line != VERSION && line != SEEDLESS_VERSION)
             {
                 return false;
             }
             versioned = true;
+            seeded = line == VERSION;
             continue;
         }
         if (line == END)
@@ -91,7 +110,7 @@ bool parseBestRuns(const std::string& text, std::vector<RunRecord>& runs)
             continue;
         }
         RunRecord run;
-        if (!parseRun(line, run))
+        if (!parseRun(line, seeded, run))
         {
             return false;
         }

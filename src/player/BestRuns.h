@@ -2,17 +2,28 @@
 
 #include "player/PlayerFile.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-// How far one run went: the date it ended ("2026-12-07"), the day reached and the money
-// earned over the whole run.
+// How far one run went: the date it ended ("2026-12-07"), the day reached, the money
+// earned over the whole run and the seed it was played from (unknown for runs kept before
+// seeds were).
 struct RunRecord
 {
+    RunRecord() = default;
+    RunRecord(std::string date, int day, int money, std::optional<std::uint32_t> seed = std::nullopt)
+        : date(std::move(date)), day(day), money(money), seed(seed)
+    {
+    }
+
     std::string date;
     int day = 0;
     int money = 0;
+    std::optional<std::uint32_t> seed;
 };
 
 // Runs rank by the day reached, then by the money earned.
@@ -20,7 +31,8 @@ bool ranksAbove(const RunRecord& a, const RunRecord& b);
 
 // The records file: a plain text a person can read, its runs best first.
 std::string formatBestRuns(const std::vector<RunRecord>& runs);
-// False, leaving `runs` alone, for anything but a whole file of this version.
+// False, leaving `runs` alone, for anything but a whole file of this version or the one
+// before, which kept no seeds.
 bool parseBestRuns(const std::string& text, std::vector<RunRecord>& runs);
 
 // "day 5, $1234 on 2026-12-07".
@@ -37,6 +49,8 @@ public:
     static const int KEPT = 5;
 
     static BestRuns& getInstance();
+    // The file the runs are kept in.
+    const PlayerFile& getFile() const { return m_file; }
 
     // Reads the records file in the folder, and keeps the records there from now on.
     void open(const std::filesystem::path& folder);

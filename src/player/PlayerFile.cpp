@@ -9,12 +9,13 @@ PlayerFile::PlayerFile(std::filesystem::path path) : m_path(std::move(path)) {}
 
 bool PlayerFile::load(const std::function<bool(const std::string&)>& parse)
 {
-    if (m_path.empty())
+    if (m_path.empty() || !m_denial.empty())
     {
         return false;
     }
     std::string content;
-    const ostrel::ReadOutcome outcome = ostrel::readKeptFile(m_path, content);
+    std::string error;
+    const ostrel::ReadOutcome outcome = ostrel::readKeptFile(m_path, content, error);
     if (outcome == ostrel::ReadOutcome::MISSING)
     {
         return false;
@@ -24,22 +25,30 @@ bool PlayerFile::load(const std::function<bool(const std::string&)>& parse)
         return true;
     }
     const ostrel::LogManager& log = ostrel::LogManager::getInstance();
-    const char* problem = outcome == ostrel::ReadOutcome::READ ? "cannot be understood" : "cannot be read";
+    if (outcome == ostrel::ReadOutcome::DENIED)
+    {
+        m_denial = error;
+        log.writeLog("'%s' cannot be read (%s): it is left alone, and not kept this launch.", m_path.c_str(),
+                     error.c_str());
+        return false;
+    }
+    const std::string problem =
+        outcome == ostrel::ReadOutcome::READ ? "cannot be understood" : "cannot be read (" + error + ")";
     const std::filesystem::path aside = ostrel::moveKeptFileAside(m_path);
     if (aside.empty())
     {
-        log.writeLog("'%s' %s and cannot be moved aside; starting afresh.", m_path.c_str(), problem);
+        log.writeLog("'%s' %s and cannot be moved aside; starting afresh.", m_path.c_str(), problem.c_str());
     }
     else
     {
-        log.writeLog("'%s' %s; kept as '%s', starting afresh.", m_path.c_str(), problem, aside.c_str());
+        log.writeLog("'%s' %s; kept as '%s', starting afresh.", m_path.c_str(), problem.c_str(), aside.c_str());
     }
     return false;
 }
 
 bool PlayerFile::save(const std::string& content)
 {
-    if (m_path.empty())
+    if (m_path.empty() || !m_denial.empty())
     {
         return false;
     }

@@ -10,6 +10,8 @@ class Settings
 {
 public:
     static Settings& getInstance();
+    // The file the settings are kept in.
+    const PlayerFile& getFile() const { return m_file; }
 
     // Reads the settings file in the folder, and keeps the settings there from now on.
     void open(const std::filesystem::path& folder);

@@ -7,6 +7,7 @@
 #include "hud/QuotaMetText.h"
 #include "player/BestRuns.h"
 #include "run/MoneyManager.h"
+#include "run/PlayedRun.h"
 #include "run/Quota.h"
 #include "screens/GameOverScreen.h"
 #include "shop/ShopLayout.h"
@@ -130,23 +131,30 @@ void DayKeeper::startRun()
     startDay();
 }
 
-void DayKeeper::recordRun() const
+void DayKeeper::recordRun(int day) const
 {
-    if (m_game_running)
+    BestRuns::getInstance().record({todaysDate(), day, MoneyManager::getInstance().getCumulativeMoney(), playedSeed()});
+}
+
+void DayKeeper::keepRunOnQuit() const
+{
+    // The shop already counts the next day, which was never played.
+    const int day = m_day_active ? m_day : m_day - 1;
+    if (m_game_running && (day > 1 || MoneyManager::getInstance().getCumulativeMoney() > 0))
     {
-        BestRuns::getInstance().record({todaysDate(), m_day, MoneyManager::getInstance().getCumulativeMoney()});
+        recordRun(day);
     }
 }
 
 void DayKeeper::quit()
 {
-    recordRun();
-    std::exit(0);
+    keepRunOnQuit();
+    std::exit(quitStatus());
 }
 
 void DayKeeper::endRun()
 {
-    recordRun();
+    recordRun(m_day);
     playSound("game_over");
     // Read before reset() clears the run's money.
     new GameOverScreen(RunSummary{m_day, MoneyManager::getInstance().getCumulativeMoney()});

@@ -31,7 +31,10 @@ public:
     void swapToFarm();
     // Counts the day down; at its end, judges the quota.
     void step();
-    // Ends the game at once, as Q does: a run in progress is recorded first.
+    // Records the run in progress as a quit leaves it: at the last day played (in the shop,
+    // the day just finished), and not at all when it earned nothing on day 1.
+    void keepRunOnQuit() const;
+    // Ends the game at once, as Q does, keeping the run in progress first.
     void quit();
 
     int eventHandler(const ostrel::Event* event) override;
@@ -41,8 +44,8 @@ public:
 private:
     void startRun();
     void endRun();
-    // Keeps the run in progress among the best runs, if it makes them.
-    void recordRun() const;
+    // Keeps the run in progress, as far as `day`, among the best runs if it makes them.
+    void recordRun(int day) const;
 
     int m_day;
     int m_ticks_left;

@@ -6,16 +6,35 @@
 #include "run/MoneyManager.h"
 #include "shop/UpgradeManager.h"
 
-#include <ostrel/system/Random.h>
+#include <ostrel/input/InputManager.h>
+#include <ostrel/replay/RunReplayer.h>
 #include <ostrel/world/WorldManager.h>
 
 #include <string>
 
+namespace
+{
+
+std::uint32_t played_seed = 0;
+
+const ostrel::RunReplayer* replayer()
+{
+    return dynamic_cast<const ostrel::RunReplayer*>(ostrel::InputManager::getInstance().getFilter());
+}
+
+} // namespace
+
 void seedRun(std::uint32_t seed)
 {
+    played_seed = seed;
     fieldRandom().seed(seed);
     // Its own stream, so the shop's draws do not shift the field's.
     UpgradeManager::getInstance().seedOffers(seed ^ 0x9e3779b9u);
+}
+
+std::uint32_t playedSeed()
+{
+    return played_seed;
 }
 
 ostrel::RecordingValues runFingerprint()
@@ -50,4 +69,16 @@ bool endsGame(const ostrel::InputRecord& input)
         (input.kind == ostrel::InputKind::KEY_PRESS || input.kind == ostrel::InputKind::KEY_RELEASE) &&
         input.key == ostrel::Keyboard::Q;
     return quit_key || input.kind == ostrel::InputKind::CLOSE;
+}
+
+bool replayHasEnded()
+{
+    const ostrel::RunReplayer* replaying = replayer();
+    return replaying && replaying->hasEnded();
+}
+
+int quitStatus()
+{
+    const ostrel::RunReplayer* replaying = replayer();
+    return replaying ? replaying->status() : 0;
 }

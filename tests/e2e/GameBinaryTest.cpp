@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <sstream>
@@ -181,7 +185,7 @@ TEST(GameBinary, TheCloseButtonEndsTheGameWithStatusZero)
     EXPECT_EQ(game.waitForExit(), 0) << dir.read("stderr.txt");
 }
 
-// Where the log cannot be created the game stops at once with status 1.
+// Where the log cannot be created the game stops at once with status 1, and says why.
 TEST(GameBinary, ExitsWithStatusOneWhenTheLogCannotBeCreated)
 {
     TestDir dir(TestDir::GAME_DATA);
@@ -190,6 +194,34 @@ TEST(GameBinary, ExitsWithStatusOneWhenTheLogCannotBeCreated)
     ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
     EXPECT_EQ(game.waitForExit(), 1);
     EXPECT_TRUE(std::filesystem::is_directory("ostrel.log"));
+    EXPECT_NE(
+        dir.read("stderr.txt")
+            .find("cornquota: cannot create the log 'ostrel.log': Is a directory (in " + dir.path().string() + ")\n"),
+        std::string::npos)
+        << dir.read("stderr.txt");
+}
+
+// While another copy holds the log, the game writes its own beside it and says where.
+TEST(GameBinary, ASecondCopyLogsBesideTheFirst)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::GAME_DATA);
+    dir.write("ostrel.log", "the first copy's log\n");
+    const int held = ::open("ostrel.log", O_WRONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    GameProcess game;
+    EXPECT_EQ(playAndQuit(game, {CORNQUOTA_BINARY}), 0) << dir.read("stderr.txt");
+    ::close(held);
+    EXPECT_EQ(dir.read("ostrel.log"), "the first copy's log\n");
+    EXPECT_NE(dir.read("ostrel-2.log").find("LogManager started\n"), std::string::npos);
+    EXPECT_NE(dir.read("stderr.txt")
+                  .find("cornquota: another copy of the game holds 'ostrel.log'; this one logs to "
+                        "'ostrel-2.log'\n"),
+              std::string::npos)
+        << dir.read("stderr.txt");
 }
 
 namespace

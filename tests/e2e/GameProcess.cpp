@@ -79,6 +79,8 @@ bool GameProcess::start(const std::vector<std::string>& command)
     m_pid = fork();
     if (m_pid == 0)
     {
+        const int out = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 1);
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(err, 2);
         preloadGlDriver();

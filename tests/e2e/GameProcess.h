@@ -11,7 +11,8 @@
 const char* const GAME_CONFIG_HOME = "xdg-config";
 const char* const GAME_STATE_HOME = "xdg-state";
 
-// The real game binary, started in the current folder with its stderr captured and with
+// The real game binary, started in the current folder with its stdout and stderr captured
+// (in stdout.txt and stderr.txt) and with
 // folders of its own for its settings and records, and driven through xdotool on the test's
 // own X display.
 class GameProcess

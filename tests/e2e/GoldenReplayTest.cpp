@@ -68,6 +68,12 @@ TEST_P(GoldenReplay, MatchesEveryCheckpoint)
     ASSERT_TRUE(game.start({CORNQUOTA_BINARY, "--replay", recording, "--fast"}));
     // A long run under the sanitizers on a loaded machine takes a while.
     EXPECT_EQ(game.waitForExit(std::chrono::seconds(110)), 0) << dir.read("stderr.txt");
+    // Recorded before recordings had an end line: they play, and say they cannot be checked.
+    if (readFile(recording).rfind("ostrel-recording 1\n", 0) == 0)
+    {
+        EXPECT_NE(dir.read("stderr.txt").find("warning: format version 1 has no end line"), std::string::npos)
+            << dir.read("stderr.txt");
+    }
     // Every checkpoint was compared: a replay that stopped early matched fewer.
     const std::string log = dir.read("ostrel.log");
     const std::string last = "Replay: checkpoint " + std::to_string(checkpoints) + " matched";

@@ -60,7 +60,35 @@ TEST(Install, TheLauncherStartsTheGameFromAnotherFolder)
     EXPECT_FALSE(fs::exists(prefix / "share/cornquota/ostrel.log")) << "not in the install folder";
     EXPECT_FALSE(fs::exists("ostrel.log")) << "not where it was started from";
     EXPECT_FALSE(fs::exists("state"));
-    EXPECT_EQ(dir.read("elsewhere/run.txt").rfind("ostrel-recording 1\n", 0), 0u) << "recorded where it was started";
+    EXPECT_EQ(dir.read("elsewhere/run.txt").rfind("ostrel-recording 2\n", 0), 0u) << "recorded where it was started";
+}
+
+// Where a file stands in the place of the state folder, the launcher still starts the game,
+// in a folder of its own that it removes afterwards; the game says once what it cannot keep.
+TEST(Install, AFileInPlaceOfTheStateFolderStillPlays)
+{
+    if (!testing_support::haveDisplay())
+    {
+        GTEST_SKIP() << "no display";
+    }
+    TestDir dir(TestDir::EMPTY);
+    const fs::path prefix = dir.path() / "prefix";
+    ASSERT_TRUE(install(prefix)) << dir.read("install.txt");
+    const fs::path state = dir.path() / "state";
+    dir.write("state/cornquota", "not a folder\n");
+    fs::create_directory("tmp");
+    GameProcess game;
+    EXPECT_EQ(playAndQuit(game, {"env", "HOME=" + dir.path().string(), "XDG_STATE_HOME=" + state.string(),
+                                 "TMPDIR=" + (dir.path() / "tmp").string(), (prefix / "bin/cornquota").string()}),
+              0)
+        << dir.read("stderr.txt");
+    EXPECT_EQ(dir.read("state/cornquota"), "not a folder\n");
+    const std::string err = dir.read("stderr.txt");
+    const std::string line = "cornquota: '" + (state / "cornquota").string() +
+                             "' is a file, not a folder: records are not kept this launch\n";
+    EXPECT_NE(err.find(line), std::string::npos) << err;
+    EXPECT_EQ(err.find("cornquota:"), err.find(line)) << "one line: " << err;
+    EXPECT_TRUE(fs::is_empty(dir.path() / "tmp")) << "the game's folder is gone";
 }
 
 // A player who cannot write the install folder runs the game just the same, in their own

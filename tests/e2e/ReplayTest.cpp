@@ -62,8 +62,9 @@ TEST(CommandLineOfTheGame, AnswersOrRefusesBeforeAnythingStarts)
         {"--bogus", 2, "", "cornquota: unknown option '--bogus'\n\nUsage: cornquota"},
         {"--seed 1e3", 2, "", "cornquota: bad seed '1e3'"},
         {"--record folder", 2, "", "cornquota: cannot write the recording 'folder': Is a directory"},
-        {"--replay absent.txt", 2, "", "absent.txt: cannot open: No such file or directory\n"},
-        {"--replay empty.txt --fast", 2, "", "empty.txt:0: empty: not a recording\n"},
+        {"--replay absent.txt", 2, "", "cornquota: absent.txt: cannot open: No such file or directory\n"},
+        {"--replay empty.txt --fast", 2, "", "cornquota: empty.txt:0: empty: not a recording\n"},
+        {"--replay folder", 2, "", "cornquota: folder is a folder, not a recording\n"},
     };
     for (const Case& c : cases)
     {
@@ -103,22 +104,39 @@ TEST(RecordAndReplay, ARecordedRunReplaysExactly)
     }
     const std::string run = dir.read("run.txt");
     ASSERT_NE(run.find(" mouse click LEFT "), std::string::npos) << run;
-    ASSERT_NE(run.find(" key press Q\n"), std::string::npos) << "Q is the last input, after the last checkpoint";
+    ASSERT_NE(run.find(" key press Q\nend\n"), std::string::npos)
+        << "Q is the last input, after the last checkpoint; then the end line";
 
     EXPECT_EQ(replayFast("run.txt", "Replay: checkpoint 2 matched"), 0) << dir.read("stderr.txt");
+    const std::size_t q_line = run.rfind('\n', run.find(" key press Q\nend\n")) + 1;
+    const std::string last_step = run.substr(q_line, run.find(' ', q_line) - q_line);
+    EXPECT_EQ(dir.read("stdout.txt"), "cornquota: replayed " + last_step + " steps; 2 of 2 checkpoints matched\n");
 
     {
-        // Played in the window, stretched to another size: the same run.
+        // Played in the window, stretched to another size: the same run, whose last frame
+        // then holds until the viewer quits.
         std::filesystem::remove("ostrel.log");
         GameProcess game;
         ASSERT_TRUE(game.start({CORNQUOTA_BINARY, "--replay", "run.txt"}));
         ASSERT_TRUE(game.waitForWindow()) << dir.read("stderr.txt");
         ASSERT_TRUE(game.xdotool("windowsize --sync %w 1300 900"));
-        ASSERT_TRUE(fileSays("ostrel.log", "Replay: checkpoint 2 matched"))
+        ASSERT_TRUE(fileSays("ostrel.log", "Replay: the recording ends at step"))
             << dir.read("stderr.txt") << dir.read("ostrel.log");
-        EXPECT_EQ(game.waitForExit(), 0) << "the recorded Q ends the replay";
+        EXPECT_NE(dir.read("ostrel.log").find("Replay: checkpoint 2 matched"), std::string::npos);
+        ASSERT_TRUE(game.xdotool("key q"));
+        EXPECT_EQ(game.waitForExit(), 0) << "the viewer's Q ends the replay";
         EXPECT_EQ(dir.read("stderr.txt").find("left the recorded run"), std::string::npos) << dir.read("stderr.txt");
     }
+
+    // Cut at a line, as when the game is killed: all of it plays, then the replay fails.
+    dir.write("cut.txt", run.substr(0, q_line));
+    EXPECT_EQ(replayFast("cut.txt", "Replay: the recording ends at step"), 1);
+    EXPECT_NE(
+        dir.read("stderr.txt")
+            .find("cornquota: cut.txt: the recording ends early: it was cut short after step " + last_step + "\n"),
+        std::string::npos)
+        << dir.read("stderr.txt");
+    EXPECT_NE(dir.read("stdout.txt").find(" 2 of 2 checkpoints matched\n"), std::string::npos);
 
     // The money noted at step 300 was not what the game held.
     const std::string noted = "300 check day=1 money=";

@@ -15,8 +15,8 @@ namespace
 
 std::string writeOut(const ostrel::Recording& recording)
 {
-    std::string text = ostrel::RECORDING_FORMAT + " " + std::to_string(ostrel::RECORDING_FORMAT_VERSION) + "\n" +
-                       "game " + recording.header.game + " " + recording.header.game_version + "\n" + "seed " +
+    std::string text = ostrel::RECORDING_FORMAT + " " + std::to_string(recording.format_version) + "\n" + "game " +
+                       recording.header.game + " " + recording.header.game_version + "\n" + "seed " +
                        std::to_string(recording.header.seed) + "\n";
     for (const auto& setting : recording.header.settings)
     {
@@ -28,7 +28,7 @@ std::string writeOut(const ostrel::Recording& recording)
                                      : ostrel::RecordingWriter::formatInput(entry.step, entry.input)) +
                 "\n";
     }
-    return text;
+    return recording.ended ? text + ostrel::RECORDING_END + "\n" : text;
 }
 
 ostrel::RecordingReadResult read(const std::string& text)

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -183,10 +184,16 @@ private:
         {
             return fail("corrupt: bad format version '" + words[1] + "'");
         }
-        if (number != RECORDING_FORMAT_VERSION)
+        if (number != RECORDING_FORMAT_VERSION && number != RECORDING_UNENDED_VERSION)
         {
-            return fail("format version " + words[1] + ", but this game reads version " +
-                        std::to_string(RECORDING_FORMAT_VERSION));
+            return fail("format version " + words[1] + ", but this game reads versions " +
+                        std::to_string(RECORDING_UNENDED_VERSION) + " and " + std::to_string(RECORDING_FORMAT_VERSION));
+        }
+        m_result.recording.format_version = static_cast<int>(number);
+        if (number == RECORDING_UNENDED_VERSION)
+        {
+            m_result.warnings.push_back(m_name + ":" + std::to_string(m_line) + ": warning: format version " +
+                                        words[1] + " has no end line: whether it was cut short cannot be checked");
         }
 
         if (!headerLine(words, "the game line"))
@@ -229,6 +236,16 @@ private:
         int last_step = 0;
         while (nextLine(line))
         {
+            if (m_result.recording.ended)
+            {
+                fail("corrupt: a line after the end line");
+                return;
+            }
+            if (line == RECORDING_END && m_result.recording.format_version == RECORDING_FORMAT_VERSION)
+            {
+                m_result.recording.ended = true;
+                continue;
+            }
             const std::vector<std::string> words = splitWords(line);
             if (words[0] == "setting")
             {
@@ -396,10 +413,16 @@ RecordingReadResult readRecording(std::istream& in, const std::string& name, con
 
 RecordingReadResult readRecordingFile(const std::string& path, const std::string& game, const std::string& game_version)
 {
+    RecordingReadResult result;
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+    {
+        result.error = path + " is a folder, not a recording";
+        return result;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open())
     {
-        RecordingReadResult result;
         result.error = path + ": cannot open: " + std::strerror(errno);
         return result;
     }

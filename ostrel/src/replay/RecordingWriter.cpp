@@ -73,6 +73,15 @@ void RecordingWriter::writeCheckpoint(int step, const RecordingValues& values)
     writeLine(formatCheckpoint(step, values));
 }
 
+void RecordingWriter::close()
+{
+    if (m_file.is_open())
+    {
+        writeLine(RECORDING_END);
+        m_file.close();
+    }
+}
+
 std::string RecordingWriter::formatInput(int step, const InputRecord& input)
 {
     const std::string prefix = std::to_string(step) + " ";

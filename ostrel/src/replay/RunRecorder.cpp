@@ -23,15 +23,27 @@ void RunRecorder::beginFrame()
 bool RunRecorder::admit(const InputRecord& input)
 {
     const int step = m_step < 0 ? 0 : m_step;
-    if (m_ends_game && m_ends_game(input))
+    const bool ends = m_ends_game && m_ends_game(input);
+    if (ends)
     {
-        finish();
+        finalCheckpoint();
     }
     m_writer.writeInput(step, input);
+    if (ends)
+    {
+        // The game ends on this input without returning to the caller that owns the writer.
+        m_writer.close();
+    }
     return true;
 }
 
 void RunRecorder::finish()
+{
+    finalCheckpoint();
+    m_writer.close();
+}
+
+void RunRecorder::finalCheckpoint()
 {
     if (!m_finished)
     {

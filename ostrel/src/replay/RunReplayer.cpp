@@ -4,6 +4,7 @@
 #include "ostrel/input/InputManager.h"
 #include "ostrel/loop/GameManager.h"
 
+#include <algorithm>
 #include <iostream>
 #include <utility>
 
@@ -11,19 +12,19 @@ namespace ostrel
 {
 
 RunReplayer::RunReplayer(Recording recording, std::string name, Fingerprint fingerprint,
-                         std::function<bool(const InputRecord&)> stays_live, bool stop_at_end)
+                         std::function<bool(const InputRecord&)> ends_game, bool stop_at_end)
     : m_recording(std::move(recording)), m_name(std::move(name)), m_fingerprint(std::move(fingerprint)),
-      m_stays_live(std::move(stays_live)), m_stop_at_end(stop_at_end)
+      m_ends_game(std::move(ends_game)), m_stop_at_end(stop_at_end)
 {
 }
 
 void RunReplayer::beginFrame()
 {
-    ++m_step;
-    if (hasEnded())
+    if (m_ended)
     {
         return;
     }
+    ++m_step;
     const std::vector<RecordingEntry>& entries = m_recording.entries;
     while (m_next < entries.size() && entries[m_next].step == m_step)
     {
@@ -32,31 +33,52 @@ void RunReplayer::beginFrame()
         {
             if (!compare(entry) && m_stop_at_end)
             {
+                m_ended = true;
                 GameManager::getInstance().setGameOver();
-                m_next = entries.size();
                 return;
             }
         }
-        // The window's size is the player's, not the run's.
-        else if (entry.input.kind != InputKind::RESIZE)
+        // The window's size is the player's, not the run's; and the viewer ends the game.
+        else if (entry.input.kind != InputKind::RESIZE && !(m_ends_game && m_ends_game(entry.input)))
         {
             InputManager::getInstance().deliver(entry.input);
         }
     }
-    if (hasEnded())
+    if (m_next == entries.size())
     {
-        LogManager::getInstance().writeLog("Replay: the recording ends at step %d, %d checkpoints matched", m_step,
-                                           m_matched);
-        if (m_stop_at_end)
-        {
-            GameManager::getInstance().setGameOver();
-        }
+        reachEnd();
     }
 }
 
 bool RunReplayer::admit(const InputRecord& input)
 {
-    return hasEnded() || (m_stays_live && m_stays_live(input));
+    return m_ends_game && m_ends_game(input);
+}
+
+int RunReplayer::checkpointCount() const
+{
+    const std::vector<RecordingEntry>& entries = m_recording.entries;
+    return static_cast<int>(
+        std::count_if(entries.begin(), entries.end(), [](const RecordingEntry& entry) { return entry.is_checkpoint; }));
+}
+
+void RunReplayer::reachEnd()
+{
+    m_ended = true;
+    LogManager::getInstance().writeLog("Replay: the recording ends at step %d, %d checkpoints matched", m_step,
+                                       m_matched);
+    if (m_recording.isCutShort())
+    {
+        report(m_name + ": the recording ends early: it was cut short after step " + std::to_string(m_step));
+    }
+    if (m_stop_at_end)
+    {
+        GameManager::getInstance().setGameOver();
+    }
+    else
+    {
+        GameManager::getInstance().setPaused(true);
+    }
 }
 
 bool RunReplayer::compare(const RecordingEntry& entry)
@@ -73,12 +95,16 @@ bool RunReplayer::compare(const RecordingEntry& entry)
         return true;
     }
     m_mismatch = true;
-    const std::string message = m_name + ":" + std::to_string(entry.line) +
-                                ": the replay left the recorded run at step " + std::to_string(entry.step) + ": " +
-                                differences;
-    std::cerr << message << std::endl;
-    LogManager::getInstance().writeLog("Replay: %s", message.c_str());
+    report(m_name + ":" + std::to_string(entry.line) + ": the replay left the recorded run at step " +
+           std::to_string(entry.step) + ": " + differences);
     return false;
+}
+
+void RunReplayer::report(const std::string& message) const
+{
+    const std::string& game = m_recording.header.game;
+    std::cerr << (game.empty() ? "" : game + ": ") << message << std::endl;
+    LogManager::getInstance().writeLog("Replay: %s", message.c_str());
 }
 
 } // namespace ostrel

@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace ostrel
@@ -55,24 +53,39 @@ std::string failure(const char* what, const std::filesystem::path& path)
 
 } // namespace
 
-ReadOutcome readKeptFile(const std::filesystem::path& path, std::string& content)
+ReadOutcome readKeptFile(const std::filesystem::path& path, std::string& content, std::string& error)
 {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found)
+    error.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
     {
-        return ReadOutcome::MISSING;
+        const int reason = errno;
+        error = std::strerror(reason);
+        if (reason == ENOENT || reason == ENOTDIR)
+        {
+            return ReadOutcome::MISSING;
+        }
+        return reason == EACCES || reason == EPERM ? ReadOutcome::DENIED : ReadOutcome::FAILED;
     }
-    if (status.type() != std::filesystem::file_type::regular)
+    std::string whole;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) != 0)
     {
-        return ReadOutcome::FAILED;
+        if (got < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (got < 0)
+        {
+            // A folder opens, then fails here (EISDIR).
+            error = std::strerror(errno);
+            ::close(fd);
+            return ReadOutcome::FAILED;
+        }
+        whole.append(buffer, static_cast<std::size_t>(got));
     }
-    std::ifstream file(path, std::ios::binary);
-    std::string whole((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.is_open() || file.bad())
-    {
-        return ReadOutcome::FAILED;
-    }
+    ::close(fd);
     content = std::move(whole);
     return ReadOutcome::READ;
 }

@@ -4,11 +4,14 @@
 #include "pests/Pest.h"
 #include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
+#include "run/PlayedRun.h"
 #include "run/StartObjects.h"
 
 #include <gtest/gtest.h>
 #include <ostrel/graphics/DisplayManager.h>
+#include <ostrel/input/InputManager.h>
 #include <ostrel/loop/GameManager.h>
+#include <ostrel/replay/RunReplayer.h>
 #include <ostrel/world/WorldManager.h>
 
 #include <sstream>
@@ -102,6 +105,25 @@ TEST_F(Pause, StopsTheDayExactlyWhereItIs)
 
 // Losing the focus pauses a day, and only a day: the title and the shop play on, and a
 // regained focus does not end the pause.
+// A replay at its end holds the game's last frame as it was: paused, but without the box.
+TEST_F(Pause, AnEndedReplayHoldsTheFrameWithoutTheBox)
+{
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    const std::string day = screen();
+    Recording recording;
+    recording.ended = true;
+    RunReplayer replayer(recording, "run.txt", runFingerprint, endsGame, false);
+    InputManager::getInstance().setFilter(&replayer);
+    replayer.beginFrame();
+    ASSERT_TRUE(replayHasEnded());
+    ASSERT_TRUE(GameManager::getInstance().isPaused());
+    frames(30);
+    EXPECT_EQ(screen(), day);
+    InputManager::getInstance().setFilter(nullptr);
+}
+
 TEST_F(Pause, LosingTheFocusPausesOnlyADay)
 {
     createStartObjects();

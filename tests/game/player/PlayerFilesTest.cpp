@@ -1,8 +1,11 @@
 #include "GameHarness.h"
+#include "Unprivileged.h"
 #include "player/BestRuns.h"
+#include "player/GameFolders.h"
 #include "player/Settings.h"
 #include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
+#include "run/PlayedRun.h"
 #include "run/StartObjects.h"
 #include "screens/GameOverScreen.h"
 #include "screens/TitleScreen.h"
@@ -87,7 +90,9 @@ TEST_F(PlayerFiles, AnUnusableFileIsKeptAsideAndAFreshOneStarted)
         whole.substr(0, whole.size() - 4), // cut short
         "\x7f"
         "ELF binary garbage\n",                                 // not ours at all
-        "version 2\n2026-12-01 day 4 money 300 stars 3\nend\n", // from a later version
+        "version 3\n2026-12-01 day 4 money 300 stars 3\nend\n", // from a later version
+        "version 1\n2026-12-01 day 4 money 300 seed 9\nend\n",  // a seed before seeds were kept
+        "version 2\n2026-12-01 day 4 money 300 seed -9\nend\n", // a bad seed
         "version 1\n2026-12-01 day four money 300\nend\n",      // a bad line
         "version 1\n2026-12-01 day 4 money 300\nend\nmore\n",   // more after the end
     };
@@ -128,7 +133,91 @@ TEST_F(PlayerFiles, AnUnwritableFolderKeepsNothingAndStopsNothing)
     EXPECT_NE(log.find("'settings.txt' is not kept."), std::string::npos) << log;
 }
 
+// Each run keeps its seed; files kept before seeds were still read, and their runs go on
+// without one.
+TEST_F(PlayerFiles, RunsKeepTheirSeedsAndOlderFilesStillRead)
+{
+    m_dir.write("state/records.txt", "version 1\n2026-12-01 day 4 money 300\nend\n");
+    launch();
+    BestRuns& best = BestRuns::getInstance();
+    ASSERT_EQ(days(best.getRuns()), std::vector<int>{4});
+    EXPECT_FALSE(best.getRuns()[0].seed);
+    EXPECT_EQ(best.record({"2026-12-02", 5, 100, 4294967295u}), 0);
+
+    launch();
+    ASSERT_EQ(days(best.getRuns()), (std::vector<int>{5, 4}));
+    EXPECT_EQ(best.getRuns()[0].seed, 4294967295u);
+    EXPECT_FALSE(best.getRuns()[1].seed);
+    EXPECT_NE(m_dir.read("state/records.txt")
+                  .find("version 2\n2026-12-02 day 5 money 100 seed 4294967295\n2026-12-01 day 4 money 300\nend\n"),
+              std::string::npos)
+        << m_dir.read("state/records.txt");
+}
+
+// A file the game may not read has nothing wrong with it: it is left as it is, never
+// written this launch, and the title says why.
+TEST_F(PlayerFiles, AFileThatMayNotBeReadIsLeftAloneAndNotKept)
+{
+    namespace fs = std::filesystem;
+    const std::string records = formatBestRuns({{"2026-12-01", 4, 300}});
+    m_dir.write("state/records.txt", records);
+    m_dir.write("config/settings.txt", "version 1\nmuted yes\nend\n");
+    fs::permissions(m_dir.path(), fs::perms::all);
+    for (const char* name : {"state", "config"})
+    {
+        // The folders let the game replace the files, were it to try.
+        fs::permissions(m_dir.path() / name, fs::perms::all);
+    }
+    fs::permissions(m_dir.path() / "state/records.txt", fs::perms::none);
+    fs::permissions(m_dir.path() / "config/settings.txt", fs::perms::none);
+    const int result = testing_support::runUnprivileged(
+        [this]
+        {
+            launch();
+            BestRuns::getInstance().record({"2026-12-07", 9, 900});
+            Settings::getInstance().setMuted(false);
+            return (BestRuns::getInstance().getRuns().size() == 1 ? 0 : 1) +
+                   (keptFilesProblem() == "settings.txt and records.txt: Permission denied; not kept this launch." ? 0
+                                                                                                                   : 2);
+        });
+    EXPECT_EQ(result, 0) << "1: the run was not ranked for this launch; 2: the title would not say why";
+    fs::permissions(m_dir.path() / "state/records.txt", fs::perms::owner_read);
+    fs::permissions(m_dir.path() / "config/settings.txt", fs::perms::owner_read);
+    EXPECT_EQ(m_dir.read("state/records.txt"), records) << "never overwritten";
+    EXPECT_EQ(m_dir.read("config/settings.txt"), "version 1\nmuted yes\nend\n");
+    EXPECT_FALSE(fs::exists(m_dir.path() / "state/records.txt.bad"));
+    EXPECT_FALSE(fs::exists(m_dir.path() / "config/settings.txt.bad"));
+    EXPECT_NE(m_dir.read("ostrel.log")
+                  .find("records.txt' cannot be read (Permission denied): it is left alone, and not kept this launch."),
+              std::string::npos)
+        << m_dir.read("ostrel.log");
+}
+
 using KeptInPlay = GameHarness;
+
+// A quit keeps the last day played with the run's seed: in the shop, the day just finished.
+// A run quit on day 1 with nothing earned is no run at all.
+TEST_F(KeptInPlay, AQuitKeepsTheLastDayPlayedButNotANothing)
+{
+    BestRuns::getInstance().open(m_dir.path() / "state");
+    seedRun(77);
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    dayKeeper()->keepRunOnQuit();
+    EXPECT_TRUE(BestRuns::getInstance().getRuns().empty());
+    EXPECT_FALSE(std::filesystem::exists(m_dir.path() / "state/records.txt"));
+
+    MoneyManager::getInstance().addMoney(60);
+    steps(dayKeeper()->getTicksLeft());
+    frame();
+    ASSERT_FALSE(dayKeeper()->isDayActive()) << "in the shop";
+    dayKeeper()->keepRunOnQuit();
+    EXPECT_NE(m_dir.read("state/records.txt").find("\n" + todaysDate() + " day 1 money 60 seed 77\n"),
+              std::string::npos)
+        << m_dir.read("state/records.txt");
+    BestRuns::getInstance().close();
+}
 
 // A lost run is recorded with the money earned over the whole run, read before the reset;
 // the game-over screen compares it with the best, and the title shows the best.
@@ -141,6 +230,7 @@ TEST_F(KeptInPlay, ALostRunIsRecordedAndComparedWithTheBest)
     EXPECT_NE(row(22).find("Click to sow, to harvest, to pick up water and fertilizer, and to shoo pests."),
               std::string::npos);
     EXPECT_NE(row(23).find("P or Esc: pause    M: sound    F11: full screen    Q: quit"), std::string::npos);
+    EXPECT_EQ(row(21).find_first_not_of(' '), std::string::npos) << "free for a word on the kept files";
 
     const std::string today = todaysDate();
     for (const int earned : {30, 20})
@@ -157,7 +247,9 @@ TEST_F(KeptInPlay, ALostRunIsRecordedAndComparedWithTheBest)
     EXPECT_NE(row(21).find("Best run: day 1, $30 on " + today + ". This one ranks 2nd."), std::string::npos)
         << screen();
     const std::string records = m_dir.read("state/records.txt");
-    EXPECT_NE(records.find(today + " day 1 money 30\n" + today + " day 1 money 20\n"), std::string::npos) << records;
+    const std::string seed = " seed " + std::to_string(playedSeed()) + "\n";
+    EXPECT_NE(records.find(today + " day 1 money 30" + seed + today + " day 1 money 20" + seed), std::string::npos)
+        << records;
 
     MoneyManager::getInstance().addMoney(45);
     BestRuns::getInstance().record({today, 1, 45});

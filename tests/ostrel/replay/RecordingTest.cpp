@@ -4,6 +4,7 @@
 #include <ostrel/replay/RecordingReader.h>
 #include <ostrel/replay/RecordingWriter.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -96,7 +97,11 @@ TEST(Recording, BadRecordingsNameTheFileTheLineAndTheFault)
         {"ostrel-recording 1\ngame quest 1.0\n", "run.txt:3: truncated: the header ends before the seed line"},
         {HEADER + "5 key press A\n6 key rel", "run.txt:5: truncated: the last line is incomplete"},
         {HEADER + "5 key press A", "run.txt:4: truncated"},
-        {"ostrel-recording 2\ngame quest 1.0\nseed 1\n", "run.txt:1: format version 2, but this game reads version 1"},
+        {"ostrel-recording 3\ngame quest 1.0\nseed 1\n",
+         "run.txt:1: format version 3, but this game reads versions 1 and 2"},
+        {"ostrel-recording 2\ngame quest 1.0\nseed 1\n1 close\nend\n1 close\n",
+         "run.txt:6: corrupt: a line after the end line"},
+        {HEADER + "1 close\nend\n", "run.txt:5: corrupt: expected a step number or a setting, found 'end'"},
         {"PNG\x89\n", "run.txt:1: corrupt: a character that is not printable text"},
         {"some other file\n", "run.txt:1: not a recording"},
         {"ostrel-recording 01\n", "run.txt:1: corrupt: bad format version '01'"},
@@ -129,7 +134,7 @@ TEST(Recording, BadRecordingsNameTheFileTheLineAndTheFault)
 
 TEST(Recording, AnotherVersionOfTheGameIsAWarningAMissingFileAnErrorAndAFullDiskNoticed)
 {
-    const RecordingReadResult other = read("ostrel-recording 1\ngame quest 0.9\nseed 1\n1 close\n");
+    const RecordingReadResult other = read("ostrel-recording 2\ngame quest 0.9\nseed 1\n1 close\nend\n");
     ASSERT_TRUE(other.ok()) << other.error;
     ASSERT_EQ(other.warnings.size(), 1u);
     EXPECT_EQ(other.warnings[0], "run.txt:2: warning: recorded by version 0.9 of the game, this is 1.0; its "
@@ -147,4 +152,40 @@ TEST(Recording, AnotherVersionOfTheGameIsAWarningAMissingFileAnErrorAndAFullDisk
 
     EXPECT_EQ(readRecordingFile("absent.txt", "quest", "1.0").error,
               "absent.txt: cannot open: No such file or directory");
+    std::filesystem::create_directory("runs");
+    EXPECT_EQ(readRecordingFile("runs", "quest", "1.0").error, "runs is a folder, not a recording");
+}
+
+// A recording closed as it should be ends with its end line; one that stops short of it
+// reads, and says it was cut. The version before had no end line, so cannot tell.
+TEST(Recording, OnlyAClosedRecordingEndsWhole)
+{
+    testing_support::TestDir dir(testing_support::TestDir::EMPTY);
+    RecordingWriter writer;
+    ASSERT_TRUE(writer.open("run.txt"));
+    writer.writeHeader({"quest", "1.0", 1, {}});
+    writer.writeInput(3, input(InputKind::CLOSE));
+    writer.close();
+    writer.writeInput(4, input(InputKind::CLOSE));
+    std::ifstream file("run.txt");
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(text.str(), "ostrel-recording 2\ngame quest 1.0\nseed 1\n3 close\nend\n") << "nothing after the end";
+
+    const RecordingReadResult whole = read(text.str());
+    ASSERT_TRUE(whole.ok()) << whole.error;
+    EXPECT_TRUE(whole.warnings.empty());
+    EXPECT_FALSE(whole.recording.isCutShort());
+
+    const RecordingReadResult cut = read(text.str().substr(0, text.str().size() - 4));
+    ASSERT_TRUE(cut.ok()) << cut.error;
+    EXPECT_TRUE(cut.recording.isCutShort());
+    EXPECT_EQ(cut.recording.entries.size(), 1u);
+
+    const RecordingReadResult older = read(HEADER + "3 close\n");
+    ASSERT_TRUE(older.ok()) << older.error;
+    EXPECT_FALSE(older.recording.isCutShort());
+    EXPECT_EQ(older.warnings,
+              std::vector<std::string>{
+                  "run.txt:1: warning: format version 1 has no end line: whether it was cut short cannot be checked"});
 }

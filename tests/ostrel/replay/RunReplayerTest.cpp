@@ -67,7 +67,9 @@ protected:
 
 } // namespace
 
-TEST_F(Replay, FeedsEachInputOnItsFrameAndHoldsLiveInputBackUntilTheEnd)
+// Live input is held back for good: only the inputs that end the game pass, and those
+// recorded are the viewer's to give, not the recording's.
+TEST_F(Replay, FeedsEachInputOnItsFrameAndHoldsLiveInputBack)
 {
     Probe* probe = new Probe;
     probe->on_event = [this](const Event* event)
@@ -80,7 +82,9 @@ TEST_F(Replay, FeedsEachInputOnItsFrameAndHoldsLiveInputBackUntilTheEnd)
     Recording recording;
     recording.entries = {entry(1, key(InputKind::KEY_PRESS, Keyboard::A)), checkpoint(2, "1", 5),
                          entry(2, key(InputKind::KEY_RELEASE, Keyboard::A)),
+                         entry(3, key(InputKind::KEY_PRESS, Keyboard::Q)),
                          entry(4, key(InputKind::KEY_PRESS, Keyboard::B))};
+    recording.ended = true;
     RunReplayer replayer(
         recording, "run.txt",
         [this] {
@@ -98,7 +102,7 @@ TEST_F(Replay, FeedsEachInputOnItsFrameAndHoldsLiveInputBackUntilTheEnd)
         {0, key(InputKind::KEY_PRESS, Keyboard::SPACE), false},
         {3, key(InputKind::KEY_PRESS, Keyboard::Q), true},
         {3, key(InputKind::CLOSE, Keyboard::UNDEFINED_KEY), false},
-        {4, key(InputKind::KEY_PRESS, Keyboard::SPACE), true},
+        {4, key(InputKind::KEY_PRESS, Keyboard::SPACE), false},
     };
     for (frame = 0; frame < 5; ++frame)
     {
@@ -163,6 +167,54 @@ TEST_F(Replay, TheRecorderWritesTheFinalCheckpointBeforeTheQuittingInput)
     text << file.rdbuf();
     const std::string step = std::to_string(RunRecorder::CHECKPOINT_INTERVAL);
     EXPECT_EQ(text.str(), step + " check day=1 screen=" + screenHash() + "\n" + step + " key press A\n" + step +
-                              " check day=1 screen=" + screenHash() + "\n" + step + " key press Q\n")
-        << "one final checkpoint, however the game ends";
+                              " check day=1 screen=" + screenHash() + "\n" + step + " key press Q\nend\n")
+        << "one final checkpoint, however the game ends, and the end line";
+}
+
+// At its end a replay stops a fast game or holds a watched one's last frame; a recording
+// cut short of its end line is told, and fails, once all it holds has played.
+TEST_F(Replay, AtItsEndStopsOrHoldsAndTellsACutRecording)
+{
+    struct Case
+    {
+        int format_version;
+        bool ended;
+        bool stop_at_end;
+        std::string err;
+        int status;
+    };
+    const Case cases[] = {
+        {2, true, true, "", 0},
+        {2, false, true, "quest: run.txt: the recording ends early: it was cut short after step 2\n", 1},
+        {2, false, false, "quest: run.txt: the recording ends early: it was cut short after step 2\n", 1},
+        {1, false, false, "", 0},
+    };
+    for (const Case& c : cases)
+    {
+        GameManager::getInstance().setGameOver(false);
+        GameManager::getInstance().setPaused(false);
+        Recording recording;
+        recording.header.game = "quest";
+        recording.format_version = c.format_version;
+        recording.ended = c.ended;
+        recording.entries = {checkpoint(1, "1", 4), entry(2, key(InputKind::KEY_PRESS, Keyboard::A))};
+        RunReplayer replayer(
+            recording, "run.txt",
+            [] {
+                return RecordingValues{{"day", "1"}};
+            },
+            isQ, c.stop_at_end);
+        testing::internal::CaptureStderr();
+        for (frame = 0; frame < 5; ++frame)
+        {
+            replayer.beginFrame();
+            EXPECT_EQ(replayer.hasEnded(), frame >= 2);
+        }
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.err);
+        EXPECT_EQ(replayer.status(), c.status);
+        EXPECT_EQ(replayer.stepsReplayed(), 2);
+        EXPECT_EQ(replayer.checkpointsMatched(), replayer.checkpointCount());
+        EXPECT_EQ(GameManager::getInstance().getGameOver(), c.stop_at_end);
+        EXPECT_EQ(GameManager::getInstance().isPaused(), !c.stop_at_end) << "the last frame holds";
+    }
 }

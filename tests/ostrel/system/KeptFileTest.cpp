@@ -1,4 +1,5 @@
 #include "TestDir.h"
+#include "Unprivileged.h"
 
 #include <gtest/gtest.h>
 #include <ostrel/system/KeptFile.h>
@@ -39,7 +40,7 @@ TEST(KeptFile, ReplacesTheWholeFileAndLeavesNothingElse)
     ASSERT_TRUE(writeKeptFile("kept.txt", "short\n", error)) << error;
     EXPECT_EQ(error, "");
     std::string content;
-    EXPECT_EQ(readKeptFile("kept.txt", content), ReadOutcome::READ);
+    EXPECT_EQ(readKeptFile("kept.txt", content, error), ReadOutcome::READ);
     EXPECT_EQ(content, "short\n");
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"kept.txt"});
     struct stat info
@@ -48,12 +49,31 @@ TEST(KeptFile, ReplacesTheWholeFileAndLeavesNothingElse)
     ASSERT_EQ(stat("kept.txt", &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);
 
-    EXPECT_EQ(readKeptFile("missing.txt", content), ReadOutcome::MISSING);
+    EXPECT_EQ(readKeptFile("missing.txt", content, error), ReadOutcome::MISSING);
     std::filesystem::create_directory("folder.txt");
-    EXPECT_EQ(readKeptFile("folder.txt", content), ReadOutcome::FAILED);
+    EXPECT_EQ(readKeptFile("folder.txt", content, error), ReadOutcome::FAILED);
     dir.write("empty.txt", "");
-    EXPECT_EQ(readKeptFile("empty.txt", content), ReadOutcome::READ);
+    EXPECT_EQ(readKeptFile("empty.txt", content, error), ReadOutcome::READ);
     EXPECT_EQ(content, "");
+}
+
+// A file this user may not read is told apart from a broken one: it is not theirs to set aside.
+TEST(KeptFile, AFileThatMayNotBeReadIsDenied)
+{
+    TestDir dir(TestDir::EMPTY);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all | std::filesystem::perms::group_exec |
+                                                 std::filesystem::perms::others_exec);
+    dir.write("kept.txt", "not yours\n");
+    std::filesystem::permissions("kept.txt", std::filesystem::perms::none);
+    const int outcome = testing_support::runUnprivileged(
+        []
+        {
+            std::string content;
+            std::string error;
+            const ReadOutcome read = readKeptFile("kept.txt", content, error);
+            return read == ReadOutcome::DENIED && error == "Permission denied" && content.empty() ? 0 : 1 + int(read);
+        });
+    EXPECT_EQ(outcome, 0) << "1 + the outcome read";
 }
 
 // However the writing fails, the old file stays whole and no temporary file is left.

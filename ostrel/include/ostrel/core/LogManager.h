@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 namespace ostrel
 {
@@ -11,16 +12,24 @@ namespace ostrel
 const std::string LOGFILE_NAME = "ostrel.log";
 
 // The engine's one diagnostic output: a plain text file of printf-formatted lines,
-// emptied at every start-up; its first line is "LogManager started".
+// emptied at every start-up; its first line is "LogManager started". A running game holds
+// its log with an advisory lock, so that a second copy started in the same folder writes
+// "ostrel-2.log" (or -3, -4...) instead of emptying the first one's.
 class LogManager : public Manager
 {
 public:
     static LogManager& getInstance();
     ~LogManager() override;
 
-    // Creates or empties the log file. 0 on success, -1 if it cannot be opened.
+    // Creates or empties the first log file no other process holds, and holds it. 0 on
+    // success, -1 if it cannot be opened (getError() says why).
     int startUp() override;
     void shutDown() override;
+
+    // The file written since the last startUp(): LOGFILE_NAME unless another copy held it.
+    const std::string& getFileName() const { return m_file_name; }
+    // Why the last startUp() failed, or "".
+    const std::string& getError() const { return m_error; }
 
     // When set, every line reaches the file at once (a crash still leaves the whole log).
     void setFlush(bool flush = true);
@@ -43,6 +52,8 @@ private:
 
     bool m_flush;
     std::unique_ptr<std::FILE, FileCloser> m_log_file;
+    std::string m_file_name;
+    std::string m_error;
 };
 
 } // namespace ostrel

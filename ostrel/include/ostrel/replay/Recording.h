@@ -10,9 +10,13 @@
 namespace ostrel
 {
 
-// The recording format's name and the version of it this engine writes and reads.
+// The recording format's name and the version of it this engine writes. It reads that
+// version and the one before, which had no end line.
 const std::string RECORDING_FORMAT = "ostrel-recording";
-const int RECORDING_FORMAT_VERSION = 1;
+const int RECORDING_FORMAT_VERSION = 2;
+const int RECORDING_UNENDED_VERSION = 1;
+// The last line of a recording closed as it should be: one without it was cut short.
+const std::string RECORDING_END = "end";
 
 // Named values, in the order they were noted ("day" = "3").
 using RecordingValues = std::vector<std::pair<std::string, std::string>>;
@@ -43,6 +47,12 @@ struct Recording
 {
     RecordingHeader header;
     std::vector<RecordingEntry> entries;
+    int format_version = RECORDING_FORMAT_VERSION;
+    // Whether the end line closed it.
+    bool ended = false;
+
+    // A recording of this version without its end line: it stops where it was cut.
+    bool isCutShort() const { return format_version >= RECORDING_FORMAT_VERSION && !ended; }
 };
 
 } // namespace ostrel

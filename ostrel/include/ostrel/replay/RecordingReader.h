@@ -23,11 +23,12 @@ struct RecordingReadResult
 
 // Reads a recording strictly: anything not exactly as the writer writes it is an error,
 // except a version of the game other than `game_version`, which is a warning. A recording
-// of another game, or of another format version, is an error. `name` is the file's name in
-// the messages.
+// of another game, or of another format version, is an error; one of the version before,
+// which has no end line, is read with a warning. A recording without its end line is no
+// error: Recording::isCutShort() tells. `name` is the file's name in the messages.
 RecordingReadResult readRecording(std::istream& in, const std::string& name, const std::string& game,
                                   const std::string& game_version);
-// The same from a file; a file that cannot be opened is an error too.
+// The same from a file; a folder, or a file that cannot be opened, is an error too.
 RecordingReadResult readRecordingFile(const std::string& path, const std::string& game,
                                       const std::string& game_version);
 

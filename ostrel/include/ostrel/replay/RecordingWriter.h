@@ -24,6 +24,9 @@ public:
     void writeHeader(const RecordingHeader& header);
     void writeInput(int step, const InputRecord& input);
     void writeCheckpoint(int step, const RecordingValues& values);
+    // Writes the end line and closes the file: nothing more is written. A recording that is
+    // never closed (the game killed) reads as cut short.
+    void close();
 
     // The text of one entry's line, without its newline.
     static std::string formatInput(int step, const InputRecord& input);

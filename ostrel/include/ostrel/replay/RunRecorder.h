@@ -10,7 +10,8 @@ namespace ostrel
 {
 
 // Writes every input the game receives, with the frame it arrived on, and a checkpoint
-// every so many frames and before the input that ends the game.
+// every so many frames and before the input that ends the game. That input, or finish(),
+// closes the recording with its end line.
 class RunRecorder : public InputFilter
 {
 public:
@@ -23,11 +24,13 @@ public:
     void beginFrame() override;
     // Notes the input and admits it.
     bool admit(const InputRecord& input) override;
-    // Writes the final checkpoint, once (when the game ends other than by an input).
+    // Writes the final checkpoint, once, and closes the recording (when the game ends other
+    // than by an input).
     void finish();
 
 private:
     void checkpoint();
+    void finalCheckpoint();
 
     RecordingWriter& m_writer;
     Fingerprint m_fingerprint;

@@ -13,10 +13,12 @@ enum class ReadOutcome
 {
     READ,    // the whole file is in the content
     MISSING, // there is no such file
-    FAILED,  // it is there but cannot be read (a folder, say, or no permission)
+    DENIED,  // it may be there, but this user may not read it: nothing is wrong with it
+    FAILED,  // it is there but cannot be read (a folder, say, or a read error)
 };
 
-ReadOutcome readKeptFile(const std::filesystem::path& path, std::string& content);
+// `error` says why, for DENIED and FAILED.
+ReadOutcome readKeptFile(const std::filesystem::path& path, std::string& content, std::string& error);
 
 // Writes the content to a temporary file beside `path` under a name no other process uses,
 // flushes and syncs it, renames it over `path` and syncs the folder. On failure `path` is
