@@ -2,8 +2,8 @@
 
 #include "screens/PictureScreen.h"
 
-// The title picture the game opens on, with the best run above it and the keys below;
-// SPACE starts the first run.
+// The title picture the game opens on, with the day's goal, what to click and the best run
+// above it and the keys below; SPACE starts the first run.
 class TitleScreen : private PictureScreen
 {
 public:
