@@ -7,8 +7,8 @@ EventDescription::EventDescription()
     setType(DESCRIPTION_EVENT);
 }
 
-EventDescription::EventDescription(std::string description, std::string warning)
-    : m_description(std::move(description)), m_warning(std::move(warning))
+EventDescription::EventDescription(std::string description, std::string warning, const ostrel::Object* source)
+    : m_description(std::move(description)), m_warning(std::move(warning)), m_source(source)
 {
     setType(DESCRIPTION_EVENT);
 }

@@ -1,5 +1,6 @@
 #include "hud/MoneyText.h"
 
+#include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
 
 #include <ostrel/core/EventStep.h>
@@ -17,6 +18,8 @@ MoneyText::MoneyText()
 void MoneyText::update(int money, int quota)
 {
     setText("$" + std::to_string(money) + " / $" + std::to_string(quota));
+    // Only a farm day can still be lost: in the shop the quota shown is the next day's.
+    setColor(dayInProgress() && money < quota ? ostrel::RED : ostrel::WHITE);
 }
 
 int MoneyText::eventHandler(const ostrel::Event* event)

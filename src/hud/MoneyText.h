@@ -2,7 +2,8 @@
 
 #include "hud/HudText.h"
 
-// The HUD's money and quota, top centre, as "$money / $quota", refreshed every step.
+// The HUD's money and quota, top centre, as "$money / $quota", refreshed every step; red
+// during a farm day while the money is below the quota.
 class MoneyText : private HudText
 {
 public:

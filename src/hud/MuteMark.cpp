@@ -22,9 +22,9 @@ MuteMark::MuteMark()
     setSolidness(ostrel::SPECTRAL);
     setAltitude(ostrel::MAX_ALTITUDE);
     const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
-    // Right-justified text ends just before its position: this puts it in the corner.
-    setPosition(
-        ostrel::Vector(static_cast<float>(display.getHorizontal()), static_cast<float>(display.getVertical() - 1)));
+    // Right-justified text ends just before its position: this puts it against the right edge,
+    // in the row under the HUD, which every screen leaves empty (the pictures start a row lower).
+    setPosition(ostrel::Vector(static_cast<float>(display.getHorizontal()), 3.0f));
     applyMute(Settings::getInstance().isMuted());
 }
 

@@ -170,7 +170,11 @@ std::string BestRuns::lastRunAgainstTheBest() const
         return "";
     }
     const std::string best = "Best run: " + describeRun(m_runs[0]) + ".";
-    return m_last_place > 0 ? best + " This one ranks " + PLACES[m_last_place] + "." : best;
+    if (m_last_place > 0)
+    {
+        return best + " This one ranks " + PLACES[m_last_place] + ".";
+    }
+    return m_last_run.day > 0 ? best + " This one is not among the " + std::to_string(KEPT) + " best." : best;
 }
 
 void BestRuns::close()

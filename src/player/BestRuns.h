@@ -62,7 +62,8 @@ public:
     int record(const RunRecord& run);
 
     const std::vector<RunRecord>& getRuns() const { return m_runs; }
-    // What the game-over screen says of the run recorded last, beside the best.
+    // What the game-over screen says of the run recorded last, beside the best: its place
+    // among them, or that it is not among them.
     std::string lastRunAgainstTheBest() const;
     // The run recorded last in this launch (day 0 when none) and its place.
     const RunRecord& getLastRun() const { return m_last_run; }

@@ -157,7 +157,8 @@ void DayKeeper::endRun()
     recordRun(m_day);
     playSound("game_over");
     // Read before reset() clears the run's money.
-    new GameOverScreen(RunSummary{m_day, MoneyManager::getInstance().getCumulativeMoney()});
+    const MoneyManager& money = MoneyManager::getInstance();
+    new GameOverScreen(RunSummary{m_day, money.getCumulativeMoney(), money.getMoney(), money.getQuota()});
     reset();
     clearField();
 }

@@ -7,4 +7,7 @@ struct RunSummary
     int day = 0;
     // Every dollar the run took in, whatever was spent of it.
     int earned = 0;
+    // The money held when the day ended, and the quota it fell short of; 0 for no day judged.
+    int held = 0;
+    int quota = 0;
 };

@@ -28,8 +28,12 @@ int GameOverScreen::draw()
     Object::draw();
     const ostrel::DisplayManager& display = ostrel::DisplayManager::getInstance();
     const float centre = getPosition().getX();
-    const std::string summary = "You reached day " + std::to_string(m_summary.day) + " and earned $" +
-                                std::to_string(m_summary.earned) + " over the run.";
+    std::string summary = "You reached day " + std::to_string(m_summary.day) + " and earned $" +
+                          std::to_string(m_summary.earned) + " over the run.";
+    if (m_summary.quota > 0)
+    {
+        summary += " You had $" + std::to_string(m_summary.held) + " of $" + std::to_string(m_summary.quota) + ".";
+    }
     display.drawString(ostrel::Vector(centre, SUMMARY_ROW), summary, ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
     display.drawString(ostrel::Vector(centre, BEST_ROW), m_against_best, ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
     display.drawString(ostrel::Vector(centre, KEYS_ROW), "Press SPACE to play again, or Q to quit.",

@@ -5,9 +5,9 @@
 
 #include <string>
 
-// The screen a lost run ends on: the game-over picture with the day reached and the money
-// earned over the run, and how that compares with the best runs. It stays until SPACE
-// starts the next run, or Q quits.
+// The screen a lost run ends on: the game-over picture with the day reached, the money
+// earned over the run and the money held against the missed quota, and how the run compares
+// with the best runs. It stays until SPACE starts the next run, or Q quits.
 class GameOverScreen : public PictureScreen
 {
 public:

@@ -14,8 +14,14 @@ int ShopDescription::eventHandler(const ostrel::Event* event)
     if (event->getType() == DESCRIPTION_EVENT)
     {
         const auto* description = dynamic_cast<const EventDescription*>(event);
+        // A card the pointer left must not blank what the card it entered has just shown.
+        if (description->getDescription().empty() && description->getSource() != m_source)
+        {
+            return 1;
+        }
         setText(description->getDescription());
         m_warning = description->getWarning();
+        m_source = description->getSource();
         return 1;
     }
     return 0;

@@ -3,7 +3,8 @@
 #include "hud/DisplayText.h"
 
 // The shop's description line: shows the description of the card under the mouse, and any
-// warning about buying it in red on the line below.
+// warning about buying it in red on the line below. Only the card that set the line clears it,
+// so the card under the pointer wins whatever order the cards hear a move in.
 class ShopDescription : public DisplayText
 {
 public:
@@ -17,4 +18,6 @@ public:
 
 private:
     std::string m_warning;
+    // The card whose text is shown; compared only, never followed.
+    const ostrel::Object* m_source = nullptr;
 };

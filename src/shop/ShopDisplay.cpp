@@ -67,7 +67,7 @@ int ShopDisplay::eventHandler(const ostrel::Event* event)
 void ShopDisplay::updateHover(bool hovered)
 {
     m_hovered = hovered;
-    EventDescription description(hovered ? m_upgrade.m_description : "", hovered ? quotaWarning() : "");
+    EventDescription description(hovered ? m_upgrade.m_description : "", hovered ? quotaWarning() : "", this);
     ostrel::WorldManager::getInstance().onEvent(&description);
 }
 
@@ -111,7 +111,7 @@ void ShopDisplay::tryPurchase()
     }
     if (!affordable)
     {
-        EventDescription description("Not enough money");
+        EventDescription description("Not enough money", "", this);
         ostrel::WorldManager::getInstance().onEvent(&description);
     }
 }
@@ -127,5 +127,11 @@ int ShopDisplay::draw()
     const bool affordable = m_purchased || MoneyManager::getInstance().canAfford(m_price);
     display.drawString(ostrel::Vector(position.getX(), position.getY() + 3), priceText(), ostrel::CENTER_JUSTIFIED,
                        affordable ? ostrel::WHITE : ostrel::RED);
+    if (m_upgrade.m_repeatable)
+    {
+        const int level = UpgradeManager::getInstance().getPurchaseCount(m_upgrade.m_name);
+        display.drawString(ostrel::Vector(position.getX(), position.getY() + 4), "Level " + std::to_string(level),
+                           ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
+    }
     return 0;
 }

@@ -6,9 +6,10 @@
 #include <string>
 
 // A shop card: a 10 x 6 frame with the upgrade's icon, its name above and its price below, in
-// red while the money does not cover it. A click in any cell the card draws buys it (after
-// the first 60 steps, and once only); hovering shows its description, and a warning when
-// buying it would leave less money than the next day's quota.
+// red while the money does not cover it, and for an upgrade bought again and again the level
+// owned under the price. A click in the frame, icon, name or price buys it (after the first
+// 60 steps, and once only); hovering shows its description, and a warning when buying it
+// would leave less money than the next day's quota.
 class ShopDisplay : public DisplayBox
 {
 public:
@@ -24,7 +25,8 @@ public:
     // What buying the card would leave, when that is less than the next day's quota; else "".
     std::string quotaWarning() const;
 
-    // Whether the cell holding `position` is one the card draws in: frame, icon, name or price.
+    // Whether the cell holding `position` is one the card takes clicks in: frame, icon, name or
+    // price (not the level).
     bool covers(ostrel::Vector position) const;
 
     bool isPurchased() const { return m_purchased; }

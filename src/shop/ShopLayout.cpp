@@ -4,6 +4,7 @@
 #include "run/RemoveObjects.h"
 #include "shop/ShopDescription.h"
 #include "shop/ShopDisplay.h"
+#include "shop/ShopHint.h"
 #include "shop/UpgradeManager.h"
 
 #include <ostrel/world/Object.h>
@@ -41,11 +42,13 @@ void openShop()
         ShopDisplay* card = new ShopDisplay(offers[i]);
         card->setPosition(ostrel::Vector(static_cast<float>(xPos[i]), static_cast<float>(yPos[i])));
     }
+    const ostrel::Vector description_row(50, 18);
     ShopDescription* description = new ShopDescription;
-    description->setPosition(ostrel::Vector(50, 18));
+    description->setPosition(description_row);
+    new ShopHint(description_row);
 }
 
 void closeShop()
 {
-    removeObjectsOfTypes({"ShopDisplay", "ShopDescription", "ShopObject"});
+    removeObjectsOfTypes({"ShopDisplay", "ShopDescription", "ShopHint", "ShopObject"});
 }

@@ -227,7 +227,7 @@ TEST_F(KeptInPlay, ALostRunIsRecordedAndComparedWithTheBest)
     createStartObjects();
     frame();
     EXPECT_EQ(row(2).find("Best run"), std::string::npos) << "no runs yet";
-    EXPECT_NE(row(22).find("Click to sow, to harvest, to pick up water and fertilizer, and to shoo pests."),
+    EXPECT_NE(row(22).find("Click to sow, to harvest, to pick up watering cans, and to shoo pests."),
               std::string::npos);
     EXPECT_NE(row(23).find("P or Esc: pause    M: sound    F11: full screen    Q: quit"), std::string::npos);
     EXPECT_EQ(row(21).find_first_not_of(' '), std::string::npos) << "free for a word on the kept files";
@@ -262,6 +262,20 @@ TEST_F(KeptInPlay, ALostRunIsRecordedAndComparedWithTheBest)
     BestRuns::getInstance().close();
 }
 
+TEST_F(KeptInPlay, ALostRunBelowTheBestFiveSaysSo)
+{
+    for (int day = 2; day < 2 + BestRuns::KEPT; ++day)
+    {
+        BestRuns::getInstance().record({"2026-12-07", day, 100});
+    }
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    steps(dayKeeper()->getTicksLeft());
+    frame();
+    EXPECT_EQ(row(21).find("Best run: day 6, $100 on 2026-12-07. This one is not among the 5 best."), 5u) << screen();
+}
+
 // M mutes every sound and the music and shows a mark, on any screen; M again undoes it.
 TEST_F(KeptInPlay, MTurnsTheSoundOffAndOnAndRemembers)
 {
@@ -270,13 +284,13 @@ TEST_F(KeptInPlay, MTurnsTheSoundOffAndOnAndRemembers)
     press(Keyboard::M);
     frame();
     EXPECT_EQ(getMasterVolume(), 0.0f);
-    EXPECT_EQ(row(23).substr(67), "Sound off (M)");
+    EXPECT_EQ(row(3).substr(67), "Sound off (M)");
     EXPECT_NE(m_dir.read("config/settings.txt").find("\nmuted yes\n"), std::string::npos);
 
     press(Keyboard::M);
     frame();
     EXPECT_EQ(getMasterVolume(), 100.0f);
-    EXPECT_EQ(row(23).find("Sound off"), std::string::npos);
+    EXPECT_EQ(screen().find("Sound off"), std::string::npos);
     EXPECT_NE(m_dir.read("config/settings.txt").find("\nmuted no\n"), std::string::npos);
     Settings::getInstance().close();
 }

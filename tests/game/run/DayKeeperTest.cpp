@@ -192,6 +192,9 @@ TEST_F(DayCycle, TheSummaryCountsEveryDollarTheRunTookIn)
     const RunSummary summary = dynamic_cast<GameOverScreen*>(screens[0])->getSummary();
     EXPECT_EQ(summary.day, 2);
     EXPECT_EQ(summary.earned, 75) << "spending does not take from what was earned";
+    EXPECT_NE(row(20).find("You reached day 2 and earned $75 over the run. You had $35 of $80."), std::string::npos)
+        << "the quota missed, and by how much:\n"
+        << screen();
 }
 
 TEST_F(DayCycle, FieldWorkAddsOneBatchOfPlotsPerReturnToTheFarm)

@@ -7,6 +7,7 @@
 #include "hud/DisplayText.h"
 #include "hud/QuotaMetText.h"
 #include "hud/TimeText.h"
+#include "player/Settings.h"
 #include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
 #include "run/StartObjects.h"
@@ -17,6 +18,8 @@
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/InputManager.h>
 #include <ostrel/world/WorldManager.h>
+
+#include <utility>
 
 using namespace ostrel;
 
@@ -30,6 +33,13 @@ void broadcastModifier(PlotModifierType type)
     change.setModifierType(type);
     WorldManager::getInstance().onEvent(&change);
 }
+
+// A whole row holding the text centred as drawString centres it.
+std::string centredRow(const std::string& text)
+{
+    std::string row(80, ' ');
+    return row.replace(40 - text.size() / 2, text.size(), text);
+}
 } // namespace
 
 TEST_F(Screens, TheTitleShowsWithoutTheHudWhichComesWithTheRun)
@@ -38,10 +48,12 @@ TEST_F(Screens, TheTitleShowsWithoutTheHudWhichComesWithTheRun)
     move(Vector(30, 22));
     frame();
     EXPECT_NE(row(4).find(".#######"), std::string::npos) << screen();
-    for (int r = 0; r < 3; ++r)
-    {
-        EXPECT_EQ(row(r), std::string(80, ' ')) << "no HUD on the title:\n" << screen();
-    }
+    // The rows the HUD takes in a run say what a day asks and what to click, and nothing else.
+    EXPECT_EQ(row(0), centredRow("End each one-minute day holding at least the quota. Your money carries over."))
+        << "no HUD on the title:\n"
+        << screen();
+    EXPECT_EQ(row(1), centredRow("Click an empty plot to sow corn; click ripe corn to sell it."));
+    EXPECT_EQ(row(2), std::string(80, ' '));
     EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).ch, '+');
     EXPECT_EQ(DisplayManager::getInstance().shownCell(30, 22).color, WHITE);
 
@@ -87,6 +99,29 @@ TEST_F(Screens, TheHudSaysWhatIsHeldInWords)
     WorldManager::getInstance().onEvent(&day);
     frame();
     EXPECT_EQ(row(22), std::string(80, ' ')) << "a new day drops what was held";
+}
+
+// The money warns in red while a farm day could still be lost; in the shop the quota shown is
+// the next day's, so it stays white there.
+TEST_F(Screens, TheMoneyIsRedOnlyWhileAFarmDayIsBelowTheQuota)
+{
+    createStartObjects();
+    press(Keyboard::SPACE);
+    MoneyManager& money = MoneyManager::getInstance();
+    const auto moneyColor = [this]
+    {
+        frame();
+        return DisplayManager::getInstance().shownCell(static_cast<int>(row(1).find('$')), 1).color;
+    };
+    const std::pair<int, Color> farm[] = {{0, RED}, {49, RED}, {50, WHITE}, {51, WHITE}};
+    for (const auto& [held, color] : farm)
+    {
+        money.subtractMoney(money.getMoney() - held);
+        EXPECT_EQ(moneyColor(), color) << "$" << held << " of $50 on the farm";
+    }
+    steps(dayKeeper()->getTicksLeft());
+    ASSERT_EQ(money.getQuota(), 80) << "in the shop";
+    EXPECT_EQ(moneyColor(), WHITE) << "$51 of the next day's $80";
 }
 
 TEST_F(Screens, ReticleFollowsMovesButNotClicks)
@@ -221,4 +256,36 @@ TEST_F(Screens, StartObjectsHearEveryEventInTheGamesOrder)
     }
     EXPECT_EQ(types, (std::vector<std::string>{"Object", "Reticle", "DayKeeper", "TimeText", "MoneyText", "DayText",
                                                "HeldText", "PauseBox", "MuteMark"}));
+}
+
+// The mute mark has a place of its own: on every screen the cells it takes are empty while
+// the sound is on.
+TEST_F(Screens, TheMuteMarkCoversNoOtherText)
+{
+    const std::string mark = "Sound off (M)";
+    const auto expectMarkOnEmptyCells = [&](const char* where)
+    {
+        Settings::getInstance().setMuted(true);
+        frame();
+        const std::size_t at = screen().find(mark);
+        ASSERT_NE(at, std::string::npos) << where << ":\n" << screen();
+        Settings::getInstance().setMuted(false);
+        frame();
+        EXPECT_EQ(screen().substr(at, mark.size()), std::string(mark.size(), ' ')) << where << ":\n" << screen();
+    };
+    createStartObjects();
+    MoneyManager::getInstance().addMoney(50);
+    expectMarkOnEmptyCells("the title");
+    press(Keyboard::SPACE);
+    expectMarkOnEmptyCells("a farm day");
+    press(Keyboard::P);
+    expectMarkOnEmptyCells("paused");
+    press(Keyboard::P);
+    steps(dayKeeper()->getTicksLeft());
+    ASSERT_EQ(count("ShopDescription"), 1);
+    expectMarkOnEmptyCells("the shop under the quota-met banner");
+    press(Keyboard::SPACE);
+    steps(dayKeeper()->getTicksLeft());
+    ASSERT_EQ(count("GameOverScreen"), 1);
+    expectMarkOnEmptyCells("game over");
 }

@@ -3,6 +3,7 @@
 #include "run/MoneyManager.h"
 #include "shop/ShopDescription.h"
 #include "shop/ShopDisplay.h"
+#include "shop/ShopLayout.h"
 #include "shop/UpgradeManager.h"
 #include "shop/UpgradeTree.h"
 
@@ -97,6 +98,41 @@ TEST_F(Shop, HoveringShowsTheDescription)
     move(Vector(50, 22));
     frame();
     EXPECT_EQ(description(), "");
+    move(Vector(65, 10));
+    move(Vector(35, 10));
+    EXPECT_EQ(description(), "Crows spawn less often.") << "straight from a card heard later in a move";
+    move(Vector(65, 10));
+    EXPECT_EQ(description(), "Flies spawn less often.") << "and back";
+}
+
+// While no card is pointed at, the description row says how to read the shop.
+TEST_F(Shop, AHintFillsTheEmptyDescriptionRow)
+{
+    openShop();
+    const std::string hint = "Point at a card to see what it does.";
+    frame();
+    EXPECT_NE(row(18).find(hint), std::string::npos) << screen();
+    move(Vector(static_cast<float>(xPos[0]), static_cast<float>(yPos[0])));
+    frame();
+    EXPECT_EQ(row(18).find(hint), std::string::npos) << screen();
+    EXPECT_NE(description(), "");
+    move(Vector(0, 0));
+    frame();
+    EXPECT_NE(row(18).find(hint), std::string::npos);
+}
+
+// An upgrade bought again and again shows the level owned under its price; one bought once
+// shows none.
+TEST_F(Shop, ARepeatableCardShowsTheLevelOwned)
+{
+    buy({"Field Work", "Field Work"});
+    card("Field Work", Vector(35, 10));
+    card("Scarecrow", Vector(65, 10));
+    card("Bug Spray", Vector(50, 13));
+    frame();
+    EXPECT_EQ(row(14).substr(32, 7), "Level 2");
+    EXPECT_EQ(row(14).substr(62, 7), "Level 0");
+    EXPECT_EQ(row(17), std::string(80, ' ')) << "Bug Spray is bought once";
 }
 
 TEST_F(Shop, ACardTakesClicksInTheCellsItDrawsOnly)
