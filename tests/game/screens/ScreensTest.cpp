@@ -107,6 +107,7 @@ TEST_F(Screens, TheMoneyIsRedOnlyWhileAFarmDayIsBelowTheQuota)
 {
     createStartObjects();
     press(Keyboard::SPACE);
+    frames(2);
     MoneyManager& money = MoneyManager::getInstance();
     const auto moneyColor = [this]
     {
@@ -277,14 +278,18 @@ TEST_F(Screens, TheMuteMarkCoversNoOtherText)
     MoneyManager::getInstance().addMoney(50);
     expectMarkOnEmptyCells("the title");
     press(Keyboard::SPACE);
+    frames(2);
     expectMarkOnEmptyCells("a farm day");
     press(Keyboard::P);
+    frame();
     expectMarkOnEmptyCells("paused");
     press(Keyboard::P);
+    frame();
     steps(dayKeeper()->getTicksLeft());
     ASSERT_EQ(count("ShopDescription"), 1);
     expectMarkOnEmptyCells("the shop under the quota-met banner");
     press(Keyboard::SPACE);
+    frames(2);
     steps(dayKeeper()->getTicksLeft());
     ASSERT_EQ(count("GameOverScreen"), 1);
     expectMarkOnEmptyCells("game over");

@@ -100,8 +100,10 @@ TEST_F(Shop, HoveringShowsTheDescription)
     EXPECT_EQ(description(), "");
     move(Vector(65, 10));
     move(Vector(35, 10));
+    frame();
     EXPECT_EQ(description(), "Crows spawn less often.") << "straight from a card heard later in a move";
     move(Vector(65, 10));
+    frame();
     EXPECT_EQ(description(), "Flies spawn less often.") << "and back";
 }
 
