@@ -1,5 +1,6 @@
 // Corn Quota: grow corn, meet the quota, buy upgrades, and do it again tomorrow.
 #include "assets/ResourceManifest.h"
+#include "hud/ReplayBanner.h"
 #include "player/GameFolders.h"
 #include "run/CommandLine.h"
 #include "run/PlayedRun.h"
@@ -150,9 +151,12 @@ RunFilter attachRunFilter(const CommandLine& options, ostrel::RecordingWriter& w
     }
     else if (!options.replay_file.empty())
     {
+        // Headless, nobody could quit at the end: the replay then ends the game itself.
+        const bool stop_at_end = options.fast || ostrel::GameManager::getInstance().chosenFrontEnd() == "headless";
         filter.replayer = std::make_unique<ostrel::RunReplayer>(std::move(replay.recording), options.replay_file,
-                                                                runFingerprint, endsGame, options.fast);
+                                                                runFingerprint, endsGame, stop_at_end);
         input.setFilter(filter.replayer.get());
+        new ReplayBanner(*filter.replayer);
         if (options.fast)
         {
             ostrel::GameManager::getInstance().setFrameTime(0);

@@ -227,13 +227,17 @@ TEST(GameBinary, ASecondCopyLogsBesideTheFirst)
 namespace
 {
 
+// The log's lines but SFML's own, which vary with the graphics driver.
 std::vector<std::string> logLines(const TestDir& dir)
 {
     std::istringstream log(dir.read("ostrel.log"));
     std::vector<std::string> lines;
     for (std::string line; std::getline(log, line);)
     {
-        lines.push_back(line);
+        if (line.rfind("SFML: ", 0) != 0)
+        {
+            lines.push_back(line);
+        }
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "audio/AudioBackend.h"
 #include "audio/Mp3Reader.h"
+#include "audio/SfmlErrors.h"
 
 #include <SFML/Audio/Listener.hpp>
 #include <SFML/Audio/Music.hpp>
@@ -121,6 +122,7 @@ public:
 
 std::unique_ptr<AudioBackend> makeSfmlAudio()
 {
+    routeSfmlErrorsToLog();
     return std::make_unique<SfmlAudio>();
 }
 

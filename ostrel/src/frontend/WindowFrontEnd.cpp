@@ -1,5 +1,6 @@
 #include "ostrel/frontend/WindowFrontEnd.h"
 
+#include "audio/SfmlErrors.h"
 #include "frontend/InkGrid.h"
 #include "ostrel/graphics/CellGrid.h"
 #include "ostrel/graphics/DisplayManager.h"
@@ -165,6 +166,7 @@ int WindowFrontEnd::open()
     {
         return 0;
     }
+    routeSfmlErrorsToLog();
     const sf::Vector2u picture = picturePixels();
     // The window opens first and then takes the size that fits the screen: reading the
     // screen's size with no window open would close the last connection to the display

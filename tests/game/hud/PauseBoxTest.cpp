@@ -1,6 +1,7 @@
 #include "GameHarness.h"
 #include "farm/Plot.h"
 #include "farm/PlotModifier.h"
+#include "hud/ReplayBanner.h"
 #include "pests/Pest.h"
 #include "run/DayKeeper.h"
 #include "run/MoneyManager.h"
@@ -103,9 +104,8 @@ TEST_F(Pause, StopsTheDayExactlyWhereItIs)
     EXPECT_EQ(screen().find("Paused"), std::string::npos);
 }
 
-// Losing the focus pauses a day, and only a day: the title and the shop play on, and a
-// regained focus does not end the pause.
-// A replay at its end holds the game's last frame as it was: paused, but without the box.
+// A replay at its end holds the game's last frame as it was: paused, but without the box. Its
+// banner and its end are told on the overlay, which the frame's grid never holds.
 TEST_F(Pause, AnEndedReplayHoldsTheFrameWithoutTheBox)
 {
     createStartObjects();
@@ -116,14 +116,26 @@ TEST_F(Pause, AnEndedReplayHoldsTheFrameWithoutTheBox)
     recording.ended = true;
     RunReplayer replayer(recording, "run.txt", runFingerprint, endsGame, false);
     InputManager::getInstance().setFilter(&replayer);
+    auto* banner = new ReplayBanner(replayer);
     replayer.beginFrame();
     ASSERT_TRUE(replayHasEnded());
     ASSERT_TRUE(GameManager::getInstance().isPaused());
     frames(30);
     EXPECT_EQ(screen(), day);
+    std::string overlay_row;
+    for (int col = 0; col < 80; ++col)
+    {
+        Cell cell;
+        overlay_row += DisplayManager::getInstance().getOverlay().cellAt(col, 3, cell) ? cell.ch : ' ';
+    }
+    EXPECT_EQ(overlay_row.substr(0, 41), "REPLAY  The recording ends here; Q quits.");
+    delete banner;
+    EXPECT_TRUE(DisplayManager::getInstance().getOverlay().getTexts().empty()) << "gone with the replay";
     InputManager::getInstance().setFilter(nullptr);
 }
 
+// Losing the focus pauses a day, and only a day: the title and the shop play on, and a
+// regained focus does not end the pause.
 TEST_F(Pause, LosingTheFocusPausesOnlyADay)
 {
     createStartObjects();

@@ -3,6 +3,7 @@
 #include "WaitUntil.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/core/LogManager.h>
 #include <ostrel/frontend/WindowFrontEnd.h>
 #include <ostrel/graphics/DisplayManager.h>
 
@@ -169,4 +170,20 @@ TEST(DisplayStart, FailsWithoutTheFontButKeepsItsWindow)
     EXPECT_EQ(display.getWindow(), window);
     display.shutDown();
     EXPECT_EQ(display.getWindow(), nullptr);
+}
+
+// SFML's own complaints ("Setting vertical sync not supported", say) go to the log, not to
+// the player's terminal.
+TEST(DisplayStart, SendsSfmlErrorsToTheLog)
+{
+    TestDir dir;
+    LogManager& log = LogManager::getInstance();
+    ASSERT_EQ(log.startUp(), 0);
+    testing_support::useWindow();
+    ASSERT_EQ(DisplayManager::getInstance().startUp(), 0);
+    sf::err() << "a probe of the error stream" << std::endl;
+    DisplayManager::getInstance().shutDown();
+    log.shutDown();
+    EXPECT_NE(dir.read("ostrel.log").find("\nSFML: a probe of the error stream\n"), std::string::npos)
+        << dir.read("ostrel.log");
 }

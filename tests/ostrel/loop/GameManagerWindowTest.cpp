@@ -11,6 +11,7 @@
 #include <ostrel/world/WorldManager.h>
 
 #include <functional>
+#include <regex>
 
 using namespace ostrel;
 using testing_support::TestDir;
@@ -39,7 +40,10 @@ TEST(GameManager, StartsEveryManager)
     EXPECT_FALSE(DisplayManager::getInstance().isStarted());
     EXPECT_EQ(DisplayManager::getInstance().getWindow(), nullptr);
     EXPECT_FALSE(ResourceManager::getInstance().isStarted());
-    EXPECT_EQ(dir.read("ostrel.log"), "LogManager started\n") << "the game manager itself logs nothing";
+    // SFML's own lines (the graphics driver's complaints) aside.
+    const std::regex sfml_lines("SFML: [^\n]*\n");
+    EXPECT_EQ(std::regex_replace(dir.read("ostrel.log"), sfml_lines, ""), "LogManager started\n")
+        << "the game manager itself logs nothing";
 }
 
 TEST(GameManager, TriesEveryManagerWhenTheLogCannotOpen)
