@@ -58,8 +58,9 @@ private:
 
 void routeSfmlErrorsToLog()
 {
-    static LogLines lines(std::cerr.rdbuf());
-    sf::err().rdbuf(&lines);
+    // Never destroyed: SFML may still complain while the program's statics are destroyed.
+    static LogLines* const lines = new LogLines(std::cerr.rdbuf());
+    sf::err().rdbuf(lines);
 }
 
 } // namespace ostrel

@@ -4,6 +4,10 @@
 
 #include <utility>
 
+#if OSTREL_WITH_SFML
+#include <SFML/Audio/SoundBuffer.hpp>
+#endif
+
 namespace ostrel
 {
 
