@@ -83,7 +83,8 @@ TEST_F(Manifest, LoadsEveryResourceInTableOrder)
     for (const std::string& line : lines(dir.read("ostrel.log")))
     {
         EXPECT_EQ(line.find("not loaded"), std::string::npos) << line;
-        if (line.find("Loading '") != 0)
+        // SFML's own lines (about the sound device, say) aside.
+        if (line.find("Loading '") != 0 && line.find("SFML: ") != 0)
         {
             loaded.push_back(line);
         }

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <regex>
 
 using testing_support::TestDir;
 
@@ -23,7 +24,8 @@ TEST(Exit, QuittingFromAHandlerEndsCleanly)
     const int status = std::system(EXIT_PROBE " 2> probe.err");
     ASSERT_TRUE(WIFEXITED(status)) << "killed by a signal: " << dir.read("probe.err");
     EXPECT_EQ(WEXITSTATUS(status), 0) << dir.read("probe.err");
-    const std::string log = dir.read("ostrel.log");
+    // SFML's own lines (about the sound device, say) aside.
+    const std::string log = std::regex_replace(dir.read("ostrel.log"), std::regex("SFML: [^\n]*\n"), "");
     EXPECT_EQ(log.rfind("LogManager started\n", 0), 0u);
     EXPECT_NE(log.find("Sound 'beep' loaded.\nMusic 'tune' loaded.\nquitting\n"), std::string::npos) << log;
 }
