@@ -1,5 +1,5 @@
 // The smallest Ostrel game: a greeting in the middle of the grid. Q, Escape or the window's
-// close button quits. Run it from a folder holding "ostrel-font.ttf".
+// close button quits.
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventClose.h>
 #include <ostrel/input/EventKeyboard.h>

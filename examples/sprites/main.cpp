@@ -9,6 +9,7 @@
 #include <ostrel/loop/GameManager.h>
 #include <ostrel/loop/StepLimit.h>
 #include <ostrel/resources/ResourceManager.h>
+#include <ostrel/system/ExecutableFolder.h>
 #include <ostrel/world/Object.h>
 
 namespace
@@ -103,6 +104,10 @@ int main(int argc, char* argv[])
         game.shutDown();
         return 1;
     }
+    // [guide:data]
+    // The saucer's file lies beside the binary, which may be started from any folder.
+    ostrel::ResourceManager::getInstance().setDataFolder(ostrel::executableFolder());
+    // [guide:end]
     // [guide:load]
     // Sprites are loaded after start-up and before any object shows them. The log says why
     // a file was refused.

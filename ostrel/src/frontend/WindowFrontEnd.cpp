@@ -1,8 +1,10 @@
 #include "ostrel/frontend/WindowFrontEnd.h"
 
 #include "frontend/InkGrid.h"
+#include "ostrel/core/LogManager.h"
 #include "ostrel/graphics/CellGrid.h"
 #include "ostrel/graphics/DisplayManager.h"
+#include "ostrel/graphics/FontSearch.h"
 #include "ostrel/graphics/Overlay.h"
 
 #include <algorithm>
@@ -185,12 +187,35 @@ int WindowFrontEnd::open()
         refreshLayout();
     }
 
+    return loadFont();
+}
+
+int WindowFrontEnd::loadFont()
+{
+    const LogManager& log = LogManager::getInstance();
+    const std::string& named = DisplayManager::getInstance().getFontFile();
+    const std::string file = findFontFile(named);
+    if (file.empty())
+    {
+        std::string tried;
+        for (const std::string& place : fontSearchPath(named))
+        {
+            tried += (tried.empty() ? "'" : ", '") + place + "'";
+        }
+        log.writeProblem("no font found: looked for " + tried);
+        return -1;
+    }
 #if SFML_VERSION_MAJOR >= 3
-    const bool font_loaded = m_font.openFromFile(std::filesystem::path(FONT_FILE_DEFAULT));
+    const bool font_loaded = m_font.openFromFile(std::filesystem::path(file));
 #else
-    const bool font_loaded = m_font.loadFromFile(FONT_FILE_DEFAULT);
+    const bool font_loaded = m_font.loadFromFile(file);
 #endif
-    return font_loaded ? 0 : -1;
+    if (!font_loaded)
+    {
+        log.writeProblem("the font '" + file + "' could not be read as a font");
+        return -1;
+    }
+    return 0;
 }
 
 void WindowFrontEnd::close()
