@@ -1,6 +1,7 @@
 #include "ostrel/frontend/WindowFrontEnd.h"
 
 #include "frontend/InkGrid.h"
+#include "frontend/XDisplay.h"
 #include "ostrel/core/LogManager.h"
 #include "ostrel/graphics/CellGrid.h"
 #include "ostrel/graphics/DisplayManager.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace ostrel
 {
@@ -173,6 +175,16 @@ int WindowFrontEnd::open()
     // server, which a server may answer by resetting itself.
     m_fullscreen = false;
     m_switching_window = false;
+    if (!xDisplayOpens())
+    {
+        const char* name = std::getenv("DISPLAY");
+        const std::string which = name != nullptr && *name != '\0'
+                                      ? "the X display '" + std::string(name) + "' does not open"
+                                      : "DISPLAY is not set";
+        LogManager::getInstance().writeProblem("no display: " + which +
+                                               " (OSTREL_FRONT_END=headless runs without one)");
+        return -1;
+    }
     openWindow(picture);
     const sf::Vector2u screen = screenSize();
     m_windowed_size = fittedWindowSize(screen, picture);
