@@ -5,3 +5,8 @@ find_file(OSTREL_FONT_FILE LeagueMono-Condensed.otf
 if(NOT OSTREL_FONT_FILE)
   message(FATAL_ERROR "LeagueMono-Condensed.otf not found: run scripts/install-deps")
 endif()
+# Its licence, installed beside it.
+find_file(OSTREL_FONT_LICENSE copyright PATHS /usr/share/doc/fonts-league-mono NO_DEFAULT_PATH)
+if(NOT OSTREL_FONT_LICENSE)
+  message(FATAL_ERROR "The licence of fonts-league-mono not found: run scripts/install-deps")
+endif()

@@ -21,6 +21,12 @@ install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTA
 install(FILES ${OSTREL_GENERATED_INCLUDE_DIR}/ostrel/Version.h ${OSTREL_GENERATED_INCLUDE_DIR}/ostrel/Config.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ostrel COMPONENT ostrel EXCLUDE_FROM_ALL)
 
+# The default font, with its licence: the window's last resort when the game names none and
+# its folder holds no ostrel-font.ttf.
+install(FILES ${OSTREL_FONT_FILE} DESTINATION ${OSTREL_INSTALL_FONTDIR} COMPONENT ostrel EXCLUDE_FROM_ALL)
+install(FILES ${OSTREL_FONT_LICENSE} DESTINATION ${OSTREL_INSTALL_FONTDIR} RENAME ${OSTREL_FONT_NAME}.copyright
+  COMPONENT ostrel EXCLUDE_FROM_ALL)
+
 # The package finds again the SFML (and libmpg123) this build linked, so that a static link
 # of the engine into a game has everything it needs.
 install(EXPORT OstrelTargets NAMESPACE Ostrel:: DESTINATION ${OSTREL_INSTALL_CMAKEDIR}
@@ -37,7 +43,7 @@ configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/OstrelConfig.cmake.in
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/OstrelConfigVersion.cmake
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMinorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/OstrelConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/OstrelConfigVersion.cmake
-  DESTINATION ${OSTREL_INSTALL_CMAKEDIR} COMPONENT ostrel EXCLUDE_FROM_ALL)
+  ${PROJECT_SOURCE_DIR}/cmake/OstrelData.cmake DESTINATION ${OSTREL_INSTALL_CMAKEDIR} COMPONENT ostrel EXCLUDE_FROM_ALL)
 
 # ostrel.pc finds its prefix relative to itself, so the installed tree can be moved. The
 # public headers include SFML's and the archive needs libmpg123's symbols in every link, so

@@ -1,12 +1,11 @@
 // The world at work: a ball bounces inside a box of HARD walls, through a SOFT gate that
 // lights up and throws SPECTRAL sparks whenever the ball passes, and the sparks fly off the
 // screen, where they delete themselves. Q quits.
-#include "StepLimit.h"
-
 #include <ostrel/core/EventStep.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventKeyboard.h>
 #include <ostrel/loop/GameManager.h>
+#include <ostrel/loop/StepLimit.h>
 #include <ostrel/world/EventCollision.h>
 #include <ostrel/world/EventOut.h>
 #include <ostrel/world/Object.h>
@@ -239,7 +238,7 @@ void buildBox(int left, int top, int right, int bottom)
 
 int main(int argc, char* argv[])
 {
-    const int steps = stepsFromArguments(argc, argv);
+    const int steps = ostrel::stepsFromArguments(argc, argv);
     if (steps < 0)
     {
         return 2;
@@ -256,7 +255,7 @@ int main(int argc, char* argv[])
     new Scoreboard;
     if (steps > 0)
     {
-        new StepLimit(steps);
+        new ostrel::StepLimit(steps);
     }
     game.run();
     game.shutDown();

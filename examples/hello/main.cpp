@@ -1,17 +1,15 @@
 // The smallest Ostrel game: a greeting in the middle of the grid. Q, Escape or the window's
-// close button quits. Run it from a folder holding "ostrel-font.ttf".
-#include "StepLimit.h"
-
+// close button quits.
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventClose.h>
 #include <ostrel/input/EventKeyboard.h>
 #include <ostrel/loop/GameManager.h>
+#include <ostrel/loop/StepLimit.h>
 #include <ostrel/world/Object.h>
 
 namespace
 {
 
-// [guide:greeting]
 // Draws two lines of text and ends the game on Q, Escape or a close request.
 class Greeting : public ostrel::Object
 {
@@ -51,18 +49,16 @@ public:
         return 0;
     }
 };
-// [guide:end]
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    const int steps = stepsFromArguments(argc, argv);
+    const int steps = ostrel::stepsFromArguments(argc, argv);
     if (steps < 0)
     {
         return 2;
     }
-    // [guide:main]
     ostrel::GameManager& game = ostrel::GameManager::getInstance();
     if (game.startUp() != 0) // log, world, display, input and resources
     {
@@ -70,14 +66,11 @@ int main(int argc, char* argv[])
         return 1;
     }
     new Greeting; // the world owns it from here on
-    // [guide:end]
     if (steps > 0)
     {
-        new StepLimit(steps);
+        new ostrel::StepLimit(steps);
     }
-    // [guide:run]
     game.run();      // frames until something sets the game over
     game.shutDown(); // deletes every object still in the world, closes the window
     return 0;
-    // [guide:end]
 }

@@ -1,11 +1,10 @@
 // A sound effect and a music track: Space plays the effect, P pauses or resumes the music,
 // M mutes or unmutes everything. Runs, silent, where there is no sound device. Q quits.
-#include "StepLimit.h"
-
 #include <ostrel/audio/Volume.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventKeyboard.h>
 #include <ostrel/loop/GameManager.h>
+#include <ostrel/loop/StepLimit.h>
 #include <ostrel/resources/ResourceManager.h>
 #include <ostrel/world/Object.h>
 
@@ -97,7 +96,7 @@ private:
 
 int main(int argc, char* argv[])
 {
-    const int steps = stepsFromArguments(argc, argv);
+    const int steps = ostrel::stepsFromArguments(argc, argv);
     if (steps < 0)
     {
         return 2;
@@ -117,7 +116,7 @@ int main(int argc, char* argv[])
     // [guide:end]
     if (steps > 0)
     {
-        new StepLimit(steps);
+        new ostrel::StepLimit(steps);
     }
     game.run();
     game.shutDown();

@@ -1,15 +1,15 @@
 // A sprite loaded from a sprite file, animated, following the mouse pointer. A left click
 // freezes or restarts the animation; the game pauses while its window is out of focus.
 // Q quits.
-#include "StepLimit.h"
-
 #include <ostrel/core/LogManager.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventFocus.h>
 #include <ostrel/input/EventKeyboard.h>
 #include <ostrel/input/EventMouse.h>
 #include <ostrel/loop/GameManager.h>
+#include <ostrel/loop/StepLimit.h>
 #include <ostrel/resources/ResourceManager.h>
+#include <ostrel/system/ExecutableFolder.h>
 #include <ostrel/world/Object.h>
 
 namespace
@@ -93,7 +93,7 @@ public:
 
 int main(int argc, char* argv[])
 {
-    const int steps = stepsFromArguments(argc, argv);
+    const int steps = ostrel::stepsFromArguments(argc, argv);
     if (steps < 0)
     {
         return 2;
@@ -104,6 +104,10 @@ int main(int argc, char* argv[])
         game.shutDown();
         return 1;
     }
+    // [guide:data]
+    // The saucer's file lies beside the binary, which may be started from any folder.
+    ostrel::ResourceManager::getInstance().setDataFolder(ostrel::executableFolder());
+    // [guide:end]
     // [guide:load]
     // Sprites are loaded after start-up and before any object shows them. The log says why
     // a file was refused.
@@ -118,7 +122,7 @@ int main(int argc, char* argv[])
     new Help;
     if (steps > 0)
     {
-        new StepLimit(steps);
+        new ostrel::StepLimit(steps);
     }
     game.run();
     game.shutDown();

@@ -2,7 +2,7 @@
 // from a sprite file rolls into a post; once they have collided, a Q key press goes in
 // through the engine's input filter, as a replayed run's keys do, and the game quits on it
 // just as on a player's Q. It prints what happened and exits 0 only when all of it did.
-// Run it from a folder holding "ostrel-font.ttf" and the "data" folder.
+// Its "data" folder lies beside its binary; run it from a folder holding "ostrel-font.ttf".
 #include <ostrel/Version.h>
 #include <ostrel/core/EventStep.h>
 #include <ostrel/graphics/DisplayManager.h>
@@ -12,6 +12,7 @@
 #include <ostrel/input/InputManager.h>
 #include <ostrel/loop/GameManager.h>
 #include <ostrel/resources/ResourceManager.h>
+#include <ostrel/system/ExecutableFolder.h>
 #include <ostrel/world/EventCollision.h>
 #include <ostrel/world/Object.h>
 
@@ -163,6 +164,7 @@ int main()
               << display.getHorizontal() << "x" << display.getVertical() << " cells\n";
 
     ostrel::ResourceManager& resources = ostrel::ResourceManager::getInstance();
+    resources.setDataFolder(ostrel::executableFolder());
     const bool sprite = resources.loadSprite("data/cart.txt", "cart") == 0;
     if (sprite)
     {

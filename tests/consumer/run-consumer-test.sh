@@ -45,15 +45,16 @@ echo "== building with pkg-config ($(pkg-config --libs --static ostrel))"
 mkdir -p "$scratch/make-build"
 make -s -C "$scratch/make-build" -f "$here/Makefile" CXX="$cxx" || exit 1
 
-# Each build runs in a folder of its own holding the font and the game's data: both in a
-# window, and the CMake-built one also headless, with no display at all.
+# The CMake build copied the game's data beside it (ostrel_copy_data); the other gets a copy
+# by hand. Each runs in a folder of its own holding only the font: both in a window, and the
+# CMake-built one also headless, with no display at all.
+cp -r "$here/data" "$scratch/make-build/data"
 status=0
 for run_case in cmake-build:window make-build:window cmake-build:headless; do
   way=${run_case%%:*}
   front_end=${run_case##*:}
   run="$scratch/run-$way-$front_end"
   mkdir -p "$run"
-  cp -r "$here/data" "$run/data"
   cp "$font" "$run/ostrel-font.ttf"
   echo "== running the $way game on the $front_end front end"
   if [ "$front_end" = headless ]; then

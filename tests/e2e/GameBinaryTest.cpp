@@ -4,6 +4,7 @@
 #include "WindowManagerProbe.h"
 
 #include <gtest/gtest.h>
+#include <ostrel/graphics/FontSearch.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -271,7 +272,12 @@ TEST(GameBinary, ExitsWithStatusOneWithoutTheFont)
     GameProcess game;
     ASSERT_TRUE(game.start(CORNQUOTA_BINARY));
     EXPECT_EQ(game.waitForExit(), 1);
-    EXPECT_EQ(logLines(dir), (std::vector<std::string>{"LogManager started", "Error starting game manager!"}));
+    const std::string installed_font = ostrel::fontSearchPath("").back();
+    EXPECT_EQ(logLines(dir), (std::vector<std::string>{
+                                 "LogManager started",
+                                 "no font found: looked for './ostrel-font.ttf', '" + installed_font + "'",
+                                 "Error starting game manager!",
+                             }));
 }
 
 // Without sprites, sounds and music every resource is logged as not loaded, and the game

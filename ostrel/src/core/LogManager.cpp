@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 namespace ostrel
@@ -106,6 +107,12 @@ int LogManager::writeLog(const char* fmt, ...) const
         std::fflush(m_log_file.get());
     }
     return written;
+}
+
+void LogManager::writeProblem(const std::string& message) const
+{
+    std::fprintf(stderr, "Ostrel: %s\n", message.c_str());
+    writeLog("%s", message.c_str());
 }
 
 } // namespace ostrel

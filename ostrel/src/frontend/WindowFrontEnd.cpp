@@ -2,12 +2,16 @@
 
 #include "audio/SfmlErrors.h"
 #include "frontend/InkGrid.h"
+#include "frontend/XDisplay.h"
+#include "ostrel/core/LogManager.h"
 #include "ostrel/graphics/CellGrid.h"
 #include "ostrel/graphics/DisplayManager.h"
+#include "ostrel/graphics/FontSearch.h"
 #include "ostrel/graphics/Overlay.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace ostrel
 {
@@ -173,6 +177,16 @@ int WindowFrontEnd::open()
     // server, which a server may answer by resetting itself.
     m_fullscreen = false;
     m_switching_window = false;
+    if (!xDisplayOpens())
+    {
+        const char* name = std::getenv("DISPLAY");
+        const std::string which = name != nullptr && *name != '\0'
+                                      ? "the X display '" + std::string(name) + "' does not open"
+                                      : "DISPLAY is not set";
+        LogManager::getInstance().writeProblem("no display: " + which +
+                                               " (OSTREL_FRONT_END=headless runs without one)");
+        return -1;
+    }
     openWindow(picture);
     const sf::Vector2u screen = screenSize();
     m_windowed_size = fittedWindowSize(screen, picture);
@@ -187,12 +201,35 @@ int WindowFrontEnd::open()
         refreshLayout();
     }
 
+    return loadFont();
+}
+
+int WindowFrontEnd::loadFont()
+{
+    const LogManager& log = LogManager::getInstance();
+    const std::string& named = DisplayManager::getInstance().getFontFile();
+    const std::string file = findFontFile(named);
+    if (file.empty())
+    {
+        std::string tried;
+        for (const std::string& place : fontSearchPath(named))
+        {
+            tried += (tried.empty() ? "'" : ", '") + place + "'";
+        }
+        log.writeProblem("no font found: looked for " + tried);
+        return -1;
+    }
 #if SFML_VERSION_MAJOR >= 3
-    const bool font_loaded = m_font.openFromFile(std::filesystem::path(FONT_FILE_DEFAULT));
+    const bool font_loaded = m_font.openFromFile(std::filesystem::path(file));
 #else
-    const bool font_loaded = m_font.loadFromFile(FONT_FILE_DEFAULT);
+    const bool font_loaded = m_font.loadFromFile(file);
 #endif
-    return font_loaded ? 0 : -1;
+    if (!font_loaded)
+    {
+        log.writeProblem("the font '" + file + "' could not be read as a font");
+        return -1;
+    }
+    return 0;
 }
 
 void WindowFrontEnd::close()

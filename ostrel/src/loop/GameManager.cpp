@@ -11,7 +11,6 @@
 #include "ostrel/world/WorldManager.h"
 #include "system/Platform.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace ostrel
@@ -97,10 +96,8 @@ bool GameManager::chooseFrontEnd()
         std::unique_ptr<FrontEnd> front_end = makeFrontEnd(name);
         if (!front_end)
         {
-            const std::string message =
-                "Ostrel: no front end called \"" + name + "\" (this engine has " + frontEndNames() + ")";
-            std::fprintf(stderr, "%s\n", message.c_str());
-            LogManager::getInstance().writeLog("%s", message.c_str());
+            LogManager::getInstance().writeProblem("no front end called \"" + name + "\" (this engine has " +
+                                                   frontEndNames() + ")");
             return false;
         }
         display.setFrontEnd(std::move(front_end));

@@ -243,6 +243,12 @@ void ResourceManager::shutDown()
     Manager::shutDown();
 }
 
+std::string ResourceManager::dataPath(const std::string& filename) const
+{
+    const std::filesystem::path path(filename);
+    return m_data_folder.empty() || path.is_absolute() ? filename : (m_data_folder / path).string();
+}
+
 int ResourceManager::loadSprite(std::string filename, std::string label)
 {
     if (!isStarted())
@@ -258,10 +264,11 @@ int ResourceManager::loadSprite(std::string filename, std::string label)
     }
     log.writeLog("Loading '%s' from file '%s'.", label.c_str(), filename.c_str());
 
-    std::ifstream file(filename);
+    const std::string path = dataPath(filename);
+    std::ifstream file(path);
     if (!file.is_open())
     {
-        log.writeLog("Error: '%s' could not be opened.", filename.c_str());
+        log.writeLog("Error: '%s' could not be opened.", path.c_str());
         log.writeLog("Sprite '%s' not loaded.", label.c_str());
         return -1;
     }
@@ -317,7 +324,7 @@ int ResourceManager::loadSound(std::string filename, std::string label)
     {
         return -1;
     }
-    return loadSlot(m_sounds, m_sound_count, "Sound", filename, label, &Sound::loadSound);
+    return loadSlot(m_sounds, m_sound_count, "Sound", dataPath(filename), label, &Sound::loadSound);
 }
 
 int ResourceManager::unloadSound(std::string label)
@@ -343,7 +350,7 @@ int ResourceManager::loadMusic(std::string filename, std::string label)
     {
         return -1;
     }
-    return loadSlot(m_musics, m_music_count, "Music", filename, label, &Music::loadMusic);
+    return loadSlot(m_musics, m_music_count, "Music", dataPath(filename), label, &Music::loadMusic);
 }
 
 int ResourceManager::unloadMusic(std::string label)

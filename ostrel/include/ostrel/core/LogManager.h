@@ -41,6 +41,9 @@ public:
         __attribute__((format(printf, 2, 3)))
 #endif
         ;
+    // Says what keeps the engine from working as asked, on one line of the log and the same
+    // line, after "Ostrel: ", on stderr, where the player sees it even without a log.
+    void writeProblem(const std::string& message) const;
 
 private:
     LogManager();

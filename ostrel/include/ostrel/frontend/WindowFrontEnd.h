@@ -84,6 +84,9 @@ public:
     int getPaintCount() const { return m_paint_count; }
 
 private:
+    // Loads the first font of fontSearchPath() that exists; -1, with the problem logged and
+    // on stderr, when none can be read.
+    int loadFont();
     // Opens a window (full screen or at `size`) with everything the front end keeps for it.
     void openWindow(sf::Vector2u size);
     // Puts the open window in the middle of the screen.

@@ -66,6 +66,11 @@ public:
     // Draws a string along a row, justified about `world_pos`. Always 0.
     int drawString(Vector world_pos, std::string str, Justification just, Color color) const;
 
+    // The font the window draws with, looked for before FONT_FILE_DEFAULT and the installed
+    // font (see fontSearchPath()); set before start-up. Empty, the default, names none.
+    void setFontFile(const std::string& file) { m_font_file = file; }
+    const std::string& getFontFile() const { return m_font_file; }
+
     // The window's title: WINDOW_TITLE_DEFAULT until the game sets its own, before or after
     // the window opens.
     void setTitle(const std::string& title);
@@ -132,6 +137,7 @@ private:
     int m_window_horizontal_chars;
     int m_window_vertical_chars;
     std::string m_title;
+    std::string m_font_file;
     std::string m_icon_file;
     std::unique_ptr<FrontEnd> m_front_end;
     mutable CellGrid m_grid;

@@ -5,6 +5,7 @@
 #include "ostrel/core/Manager.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 namespace ostrel
@@ -33,6 +34,12 @@ public:
     // Deletes every sprite and forgets every resource.
     void shutDown() override;
 
+    // The folder relative file names of sprites, sounds and music count from; empty, the
+    // default, for the current folder. executableFolder() makes a game's data beside its
+    // binary found from any current folder.
+    void setDataFolder(const std::filesystem::path& folder) { m_data_folder = folder; }
+    const std::filesystem::path& getDataFolder() const { return m_data_folder; }
+
     // Loads a sprite file; every failure is logged and returns -1.
     int loadSprite(std::string filename, std::string label);
     int unloadSprite(std::string label);
@@ -50,6 +57,10 @@ public:
 private:
     ResourceManager();
 
+    // The file to open for a name given to a load: relative names under the data folder.
+    std::string dataPath(const std::string& filename) const;
+
+    std::filesystem::path m_data_folder;
     std::array<Sprite*, MAX_SPRITES> m_sprites;
     int m_sprite_count;
     std::array<Sound, MAX_SOUNDS> m_sounds;

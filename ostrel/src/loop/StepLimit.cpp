@@ -1,31 +1,34 @@
-#include "StepLimit.h"
+#include "ostrel/loop/StepLimit.h"
 
-#include <ostrel/core/EventStep.h>
-#include <ostrel/loop/GameManager.h>
+#include "ostrel/core/EventStep.h"
+#include "ostrel/loop/GameManager.h"
 
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
+namespace ostrel
+{
+
 StepLimit::StepLimit(int steps) : m_steps(steps)
 {
     setType("StepLimit");
-    setSolidness(ostrel::SPECTRAL);
+    setSolidness(SPECTRAL);
 }
 
 // [guide:step]
-int StepLimit::eventHandler(const ostrel::Event* event)
+int StepLimit::eventHandler(const Event* event)
 {
-    if (event->getType() != ostrel::STEP_EVENT)
+    if (event->getType() != STEP_EVENT)
     {
         return 0; // not handled: the base class ignores every event too
     }
     // Safe: an event of type STEP_EVENT is always an EventStep.
-    const auto* step = static_cast<const ostrel::EventStep*>(event);
+    const auto* step = static_cast<const EventStep*>(event);
     // Step counts start at 0, so this is the last of m_steps steps.
     if (step->getStepCount() + 1 >= m_steps)
     {
-        ostrel::GameManager::getInstance().setGameOver(); // the frame in progress completes
+        GameManager::getInstance().setGameOver(); // the frame in progress completes
     }
     return 1;
 }
@@ -46,3 +49,5 @@ int stepsFromArguments(int argc, char* argv[])
     }
     return static_cast<int>(steps);
 }
+
+} // namespace ostrel
