@@ -1,6 +1,7 @@
 #include "ostrel/frontend/WindowFrontEnd.h"
 
 #include "frontend/InkGrid.h"
+#include "frontend/Palette.h"
 #include "ostrel/graphics/CellGrid.h"
 #include "ostrel/graphics/DisplayManager.h"
 #include "ostrel/graphics/Overlay.h"
@@ -19,27 +20,8 @@ const std::int64_t REPAINT_INTERVAL = 1000000;
 
 sf::Color glyphColor(Color color)
 {
-    switch (color)
-    {
-        case BLACK:
-            return sf::Color(0, 0, 0, 255);
-        case RED:
-            return sf::Color(255, 0, 0, 255);
-        case GREEN:
-            return sf::Color(0, 255, 0, 255);
-        case YELLOW:
-            return sf::Color(255, 255, 0, 255);
-        case BLUE:
-            // Lightened from (0, 0, 255), which is 2.4:1 on black, so that blue text reads.
-            return sf::Color(64, 128, 255, 255);
-        case MAGENTA:
-            return sf::Color(255, 0, 255, 255);
-        case CYAN:
-            return sf::Color(0, 255, 255, 255);
-        case WHITE:
-        default:
-            return sf::Color(255, 255, 255, 255);
-    }
+    const Rgb rgb = colorRgb(color);
+    return sf::Color(rgb.red, rgb.green, rgb.blue, 255);
 }
 
 sf::Vector2u screenSize()
