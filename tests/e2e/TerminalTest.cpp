@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -224,4 +225,29 @@ TEST(Terminal, RefusesWithoutATerminal)
         EXPECT_EQ(dir.read("stderr.txt"), "cornquota: --terminal needs a terminal\n") << bad.name;
         EXPECT_EQ(pane.state(), "0 1") << bad.name;
     }
+}
+
+// A run recorded in the terminal, with a click and a pause for a small terminal in it,
+// replays on the headless front end matching every checkpoint.
+TEST(Terminal, RecordedRunReplaysHeadless)
+{
+    TestDir dir(TestDir::GAME_DATA);
+    {
+        const TmuxPane pane(gameCommand("--terminal --seed 7 --record run.txt"), 80, 24);
+        startDay(pane, dir);
+        const std::vector<CellPos> plots = emptyPlots(pane.text());
+        ASSERT_FALSE(plots.empty()) << pane.text();
+        pane.click(plots[0].col + 2, plots[0].row + 1);
+        ASSERT_TRUE(waitUntil(BOUND, [&] { return !isEmptyPlot(pane.text(), plots[0]); })) << pane.text();
+        pane.resize(70, 20);
+        ASSERT_TRUE(waitUntil(BOUND, [&] { return dir.read("shown.txt").find("Paused") != std::string::npos; }));
+        pane.resize(80, 24);
+        pane.keys("q");
+        ASSERT_TRUE(waitUntil(BOUND, [&] { return pane.status() == 0; })) << dir.read("stderr.txt");
+    }
+    const std::string recording = dir.read("run.txt");
+    EXPECT_NE(recording.find("focus lost"), std::string::npos) << recording;
+    const std::string replay =
+        "OSTREL_FRONT_END=headless " + std::string(CORNQUOTA_BINARY) + " --replay run.txt --fast >replay.txt 2>&1";
+    EXPECT_EQ(std::system(replay.c_str()), 0) << dir.read("replay.txt");
 }
