@@ -153,8 +153,9 @@ void TerminalFrontEnd::close()
     {
         return;
     }
+    // The size message stays on the overlay until the next open(): this may run from the
+    // display's destructor, after its overlay is gone.
     m_open = false;
-    showSizeMessage(false);
     m_pending.clear();
     releaseTerminal();
 }
