@@ -2,11 +2,13 @@
 #include "assets/ResourceManifest.h"
 #include "hud/ReplayBanner.h"
 #include "player/GameFolders.h"
+#include "player/Settings.h"
 #include "run/CommandLine.h"
 #include "run/PlayedRun.h"
 #include "run/StartObjects.h"
 
 #include <ostrel/core/LogManager.h>
+#include <ostrel/frontend/TerminalFrontEnd.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/InputManager.h>
 #include <ostrel/loop/GameManager.h>
@@ -16,6 +18,7 @@
 #include <ostrel/replay/RunReplayer.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -126,6 +129,12 @@ void setUpRun(std::uint32_t seed, bool recording, const ostrel::Recording* repla
     {
         applyDrawnSettings(replay->header.settings);
     }
+    else if (std::getenv("SSH_CONNECTION") != nullptr)
+    {
+        // Sound would play on the far machine, not where the player sits.
+        Settings::getInstance().muteForLaunch();
+        ostrel::LogManager::getInstance().writeLog("Played over SSH: starting muted.");
+    }
     createStartObjects();
 }
 
@@ -189,6 +198,18 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    ostrel::GameManager& game = ostrel::GameManager::getInstance();
+    if (options.terminal)
+    {
+        game.setPlayerFrontEnd("terminal");
+    }
+    // Checked before anything is written, so that the terminal is left untouched.
+    if (game.chosenFrontEnd() == "terminal" && !ostrel::TerminalFrontEnd::terminalProblem().empty())
+    {
+        std::cerr << "cornquota: --terminal needs a terminal\n";
+        return BAD_ARGUMENTS;
+    }
+
     ostrel::RecordingWriter writer;
     if (!options.record_file.empty() && !writer.open(options.record_file))
     {
@@ -201,7 +222,7 @@ int main(int argc, char** argv)
     {
         return BAD_ARGUMENTS;
     }
-    if (options.replay_file.empty() && ostrel::GameManager::getInstance().chosenFrontEnd() == "headless")
+    if (options.replay_file.empty() && game.chosenFrontEnd() == "headless")
     {
         std::cerr << "cornquota: the headless front end has no player to take input from; give it a recording "
                      "to replay with --replay FILE\n";
@@ -217,7 +238,6 @@ int main(int argc, char** argv)
 
     // The game ends from its quit key or the window's close button, inside the loop, with
     // exit(), or here when a fast replay ends.
-    ostrel::GameManager& game = ostrel::GameManager::getInstance();
     game.run();
     if (filter.recorder)
     {

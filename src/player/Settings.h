@@ -21,6 +21,8 @@ public:
     bool isMuted() const { return m_muted; }
     // Changes the setting and keeps the file up to date.
     void setMuted(bool muted);
+    // Mutes this launch alone: the file keeps the player's own choice until M changes it.
+    void muteForLaunch() { m_muted = true; }
 
     // The settings file's text, and back: false, changing nothing, for anything but a
     // whole file of this version.

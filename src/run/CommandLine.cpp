@@ -25,6 +25,7 @@ const Option OPTIONS[] = {
     {"--help", Value::NONE, [](CommandLine& line, const std::string&) { line.help = true; }},
     {"--version", Value::NONE, [](CommandLine& line, const std::string&) { line.version = true; }},
     {"--fast", Value::NONE, [](CommandLine& line, const std::string&) { line.fast = true; }},
+    {"--terminal", Value::NONE, [](CommandLine& line, const std::string&) { line.terminal = true; }},
     {"--seed", Value::SEED,
      [](CommandLine& line, const std::string& value)
      {
@@ -141,6 +142,7 @@ std::string usageText()
            "  --fast           with --replay: run without waiting for the clock, then exit:\n"
            "                   0 when every checkpoint matched, 1 when one did not or when\n"
            "                   the recording was cut short\n"
+           "  --terminal       play in this terminal instead of a window, mouse and all\n"
            "  --version        print the game's version and exit\n"
            "  --help           print this help and exit\n"
            "\n"

@@ -15,6 +15,7 @@ struct CommandLine
     std::string record_file;
     std::string replay_file;
     bool fast = false;
+    bool terminal = false;
 };
 
 // The outcome of reading the arguments: the options, or why they make no sense.

@@ -1,6 +1,7 @@
 #include "ostrel/frontend/FrontEnds.h"
 
 #include "ostrel/frontend/HeadlessFrontEnd.h"
+#include "ostrel/frontend/TerminalFrontEnd.h"
 
 #if OSTREL_WITH_SFML
 #include "ostrel/frontend/WindowFrontEnd.h"
@@ -12,9 +13,9 @@ namespace ostrel
 std::string frontEndNames()
 {
 #if OSTREL_WITH_SFML
-    return "window|headless";
+    return "window|terminal|headless";
 #else
-    return "headless";
+    return "terminal|headless";
 #endif
 }
 
@@ -26,6 +27,10 @@ std::unique_ptr<FrontEnd> makeFrontEnd(const std::string& name)
         return std::make_unique<WindowFrontEnd>();
     }
 #endif
+    if (name == "terminal")
+    {
+        return std::make_unique<TerminalFrontEnd>();
+    }
     if (name == "headless")
     {
         return std::make_unique<HeadlessFrontEnd>();

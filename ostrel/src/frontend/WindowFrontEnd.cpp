@@ -2,6 +2,7 @@
 
 #include "audio/SfmlErrors.h"
 #include "frontend/InkGrid.h"
+#include "frontend/Palette.h"
 #include "frontend/XDisplay.h"
 #include "ostrel/core/LogManager.h"
 #include "ostrel/graphics/CellGrid.h"
@@ -24,27 +25,8 @@ const std::int64_t REPAINT_INTERVAL = 1000000;
 
 sf::Color glyphColor(Color color)
 {
-    switch (color)
-    {
-        case BLACK:
-            return sf::Color(0, 0, 0, 255);
-        case RED:
-            return sf::Color(255, 0, 0, 255);
-        case GREEN:
-            return sf::Color(0, 255, 0, 255);
-        case YELLOW:
-            return sf::Color(255, 255, 0, 255);
-        case BLUE:
-            // Lightened from (0, 0, 255), which is 2.4:1 on black, so that blue text reads.
-            return sf::Color(64, 128, 255, 255);
-        case MAGENTA:
-            return sf::Color(255, 0, 255, 255);
-        case CYAN:
-            return sf::Color(0, 255, 255, 255);
-        case WHITE:
-        default:
-            return sf::Color(255, 255, 255, 255);
-    }
+    const Rgb rgb = colorRgb(color);
+    return sf::Color(rgb.red, rgb.green, rgb.blue, 255);
 }
 
 sf::Vector2u screenSize()

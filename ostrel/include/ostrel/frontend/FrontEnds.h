@@ -8,8 +8,8 @@
 namespace ostrel
 {
 
-// The front ends this build of the engine has, by name, separated by '|': "window|headless"
-// with SFML, "headless" without.
+// The front ends this build of the engine has, by name, separated by '|':
+// "window|terminal|headless" with SFML, "terminal|headless" without.
 std::string frontEndNames();
 // A new front end of that name; null for a name this build does not have.
 std::unique_ptr<FrontEnd> makeFrontEnd(const std::string& name);
