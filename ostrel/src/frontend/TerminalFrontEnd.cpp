@@ -86,6 +86,43 @@ InputRecord plainInput(InputKind kind)
     return input;
 }
 
+InputKind mouseKind(TerminalReport::Kind kind)
+{
+    switch (kind)
+    {
+        case TerminalReport::MOUSE_PRESS:
+            return InputKind::MOUSE_CLICK;
+        case TerminalReport::MOUSE_RELEASE:
+            return InputKind::MOUSE_RELEASE;
+        case TerminalReport::MOUSE_WHEEL:
+            return InputKind::MOUSE_WHEEL;
+        default:
+            return InputKind::MOUSE_MOVE;
+    }
+}
+
+// A terminal tells only that a key was typed: its press, the text it typed, its release.
+void pushKey(std::deque<InputRecord>& pending, const TerminalReport& report)
+{
+    InputRecord input = plainInput(InputKind::KEY_PRESS);
+    input.key = report.key;
+    if (report.key != Keyboard::UNDEFINED_KEY)
+    {
+        pending.push_back(input);
+    }
+    if (report.character != 0)
+    {
+        InputRecord text = plainInput(InputKind::TEXT);
+        text.character = report.character;
+        pending.push_back(text);
+    }
+    if (report.key != Keyboard::UNDEFINED_KEY)
+    {
+        input.kind = InputKind::KEY_RELEASE;
+        pending.push_back(input);
+    }
+}
+
 } // namespace
 
 std::string terminalSizeMessage(int need_columns, int need_rows, int columns, int rows)
@@ -318,21 +355,19 @@ void TerminalFrontEnd::readTerminal()
                 // Too small to play in: only the way out.
                 if (!m_too_small || report.key == Keyboard::Q)
                 {
-                    InputRecord input = plainInput(InputKind::KEY_PRESS);
-                    input.key = report.key;
-                    m_pending.push_back(input);
-                    input.kind = InputKind::KEY_RELEASE;
-                    m_pending.push_back(input);
+                    pushKey(m_pending, report);
                 }
                 break;
             case TerminalReport::MOUSE_PRESS:
             case TerminalReport::MOUSE_MOVE:
+            case TerminalReport::MOUSE_RELEASE:
+            case TerminalReport::MOUSE_WHEEL:
                 if (!m_too_small)
                 {
-                    InputRecord input = plainInput(report.kind == TerminalReport::MOUSE_PRESS ? InputKind::MOUSE_CLICK
-                                                                                              : InputKind::MOUSE_MOVE);
+                    InputRecord input = plainInput(mouseKind(report.kind));
                     input.button = report.button;
                     input.position = position;
+                    input.wheel = static_cast<float>(report.wheel);
                     m_pending.push_back(input);
                 }
                 break;

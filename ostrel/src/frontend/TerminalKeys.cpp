@@ -1,5 +1,7 @@
 #include "frontend/TerminalKeys.h"
 
+#include "ostrel/input/InputRecord.h"
+
 #include <cstdlib>
 
 namespace ostrel
@@ -86,7 +88,26 @@ bool keyReport(Keyboard::Key key, TerminalReport& report)
     return key != Keyboard::UNDEFINED_KEY;
 }
 
-// An SGR mouse report's parameters "b;x;y" and final 'M' (press or motion) or 'm' (release).
+// A plain byte's key and the ASCII character it types: DEL or BS is Backspace.
+bool byteReport(char ch, TerminalReport& report)
+{
+    keyReport(charKey(ch), report);
+    if (ch == '\x7f' || ch == '\b')
+    {
+        report.character = TEXT_BACKSPACE;
+    }
+    else if (ch == '\r' || ch == '\n')
+    {
+        report.character = TEXT_ENTER;
+    }
+    else if (ch >= ' ' && ch <= '~')
+    {
+        report.character = static_cast<char32_t>(ch);
+    }
+    return report.key != Keyboard::UNDEFINED_KEY || report.character != 0;
+}
+
+// An SGR mouse report's parameters "b;x;y" and final 'M' (press, motion or wheel) or 'm' (release).
 bool mouseReport(const std::string& parameters, char final, TerminalReport& report)
 {
     const char* text = parameters.c_str();
@@ -104,14 +125,25 @@ bool mouseReport(const std::string& parameters, char final, TerminalReport& repo
     const long y = std::strtol(end + 1, &end, 10);
     const bool motion = (code & 32) != 0;
     const bool wheel = (code & 64) != 0;
-    if (*end != '\0' || final != 'M' || wheel || x < 1 || y < 1)
+    if (*end != '\0' || (final != 'M' && final != 'm') || x < 1 || y < 1)
     {
         return false;
     }
     report = TerminalReport();
     report.col = static_cast<int>(x - 1);
     report.row = static_cast<int>(y - 1);
-    if (motion)
+    if (wheel)
+    {
+        // 64 is the wheel turned away from the player, 65 towards; 66 and 67 are sideways.
+        report.kind = TerminalReport::MOUSE_WHEEL;
+        report.wheel = (code & 1) == 0 ? 1 : -1;
+        return final == 'M' && (code & 2) == 0;
+    }
+    if (final == 'm')
+    {
+        report.kind = TerminalReport::MOUSE_RELEASE;
+    }
+    else if (motion)
     {
         report.kind = TerminalReport::MOUSE_MOVE;
         return true;
@@ -121,7 +153,10 @@ bool mouseReport(const std::string& parameters, char final, TerminalReport& repo
     {
         return false;
     }
-    report.kind = TerminalReport::MOUSE_PRESS;
+    if (final == 'M')
+    {
+        report.kind = TerminalReport::MOUSE_PRESS;
+    }
     report.button = buttons[code & 3];
     return true;
 }
@@ -170,7 +205,7 @@ bool TerminalKeys::next(TerminalReport& report, bool idle)
         {
             const char ch = m_bytes[0];
             m_bytes.erase(0, 1);
-            if (keyReport(charKey(ch), report))
+            if (byteReport(ch, report))
             {
                 return true;
             }

@@ -3,6 +3,7 @@
 
 #include <SFML/Window/Event.hpp>
 
+#include <cstdint>
 #include <optional>
 
 namespace ostrel
@@ -99,6 +100,33 @@ InputRecord clickInput(const WindowFrontEnd& window, int x, int y, sf::Mouse::Bu
     return input;
 }
 
+InputRecord releaseInput(const WindowFrontEnd& window, int x, int y, sf::Mouse::Button button)
+{
+    InputRecord input = clickInput(window, x, y, button);
+    input.kind = InputKind::MOUSE_RELEASE;
+    return input;
+}
+
+InputRecord wheelInput(const WindowFrontEnd& window, int x, int y, float delta)
+{
+    InputRecord input = mouseInput(window, InputKind::MOUSE_WHEEL, x, y);
+    input.wheel = delta;
+    return input;
+}
+
+// The text input of a typed character: SFML gives Backspace as 8 and Enter as 13 (or 10).
+std::optional<InputRecord> textInput(std::uint32_t unicode)
+{
+    const char32_t character = unicode == 8 ? TEXT_BACKSPACE : unicode == 13 || unicode == 10 ? TEXT_ENTER : unicode;
+    if (!isTypedCharacter(character))
+    {
+        return std::nullopt;
+    }
+    InputRecord input = plainInput(InputKind::TEXT);
+    input.character = character;
+    return input;
+}
+
 // Reading the window's events, in SFML 3's form, then SFML 2's.
 #if SFML_VERSION_MAJOR >= 3
 // The input a window event stands for; none for an event the game is not told of.
@@ -119,6 +147,22 @@ std::optional<InputRecord> windowInput(const WindowFrontEnd& window, const sf::E
     if (const auto* clicked = event.getIf<sf::Event::MouseButtonPressed>())
     {
         return clickInput(window, clicked->position.x, clicked->position.y, clicked->button);
+    }
+    if (const auto* released = event.getIf<sf::Event::MouseButtonReleased>())
+    {
+        return releaseInput(window, released->position.x, released->position.y, released->button);
+    }
+    if (const auto* wheel = event.getIf<sf::Event::MouseWheelScrolled>())
+    {
+        if (wheel->wheel != sf::Mouse::Wheel::Vertical)
+        {
+            return std::nullopt;
+        }
+        return wheelInput(window, wheel->position.x, wheel->position.y, wheel->delta);
+    }
+    if (const auto* text = event.getIf<sf::Event::TextEntered>())
+    {
+        return textInput(text->unicode);
     }
     if (event.is<sf::Event::Closed>())
     {
@@ -152,6 +196,16 @@ std::optional<InputRecord> windowInput(const WindowFrontEnd& window, const sf::E
             return mouseInput(window, InputKind::MOUSE_MOVE, event.mouseMove.x, event.mouseMove.y);
         case sf::Event::MouseButtonPressed:
             return clickInput(window, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button);
+        case sf::Event::MouseButtonReleased:
+            return releaseInput(window, event.mouseButton.x, event.mouseButton.y, event.mouseButton.button);
+        case sf::Event::MouseWheelScrolled:
+            if (event.mouseWheelScroll.wheel != sf::Mouse::VerticalWheel)
+            {
+                return std::nullopt;
+            }
+            return wheelInput(window, event.mouseWheelScroll.x, event.mouseWheelScroll.y, event.mouseWheelScroll.delta);
+        case sf::Event::TextEntered:
+            return textInput(event.text.unicode);
         case sf::Event::Closed:
             return plainInput(InputKind::CLOSE);
         case sf::Event::Resized:

@@ -4,11 +4,32 @@
 #include "ostrel/input/EventFocus.h"
 #include "ostrel/input/EventKeyboard.h"
 #include "ostrel/input/EventMouse.h"
+#include "ostrel/input/EventText.h"
 #include "ostrel/input/InputFilter.h"
 #include "ostrel/input/InputSource.h"
 
 namespace ostrel
 {
+
+namespace
+{
+
+EventMouseAction mouseAction(InputKind kind)
+{
+    switch (kind)
+    {
+        case InputKind::MOUSE_MOVE:
+            return MOVED;
+        case InputKind::MOUSE_RELEASE:
+            return RELEASED;
+        case InputKind::MOUSE_WHEEL:
+            return WHEEL;
+        default:
+            return CLICKED;
+    }
+}
+
+} // namespace
 
 InputManager::InputManager()
 {
@@ -36,6 +57,7 @@ int InputManager::startUp()
 void InputManager::shutDown()
 {
     m_queue.clear();
+    m_keys_down.reset();
     if (!isStarted())
     {
         return;
@@ -77,9 +99,27 @@ void InputManager::queueInput(const InputRecord& input)
     m_queue.push_back(input);
 }
 
+bool InputManager::isKeyDown(Keyboard::Key key) const
+{
+    return key >= 0 && key < static_cast<int>(m_keys_down.size()) && m_keys_down[key];
+}
+
+bool InputManager::isWanted(const InputRecord& input) const
+{
+    switch (input.kind)
+    {
+        case InputKind::MOUSE_RELEASE:
+        case InputKind::MOUSE_WHEEL:
+        case InputKind::TEXT:
+            return m_extended;
+        default:
+            return true;
+    }
+}
+
 void InputManager::receive(const InputRecord& input) const
 {
-    if (m_filter == nullptr || m_filter->admit(input))
+    if (isWanted(input) && (m_filter == nullptr || m_filter->admit(input)))
     {
         deliver(input);
     }
@@ -92,6 +132,10 @@ void InputManager::deliver(const InputRecord& input) const
         case InputKind::KEY_PRESS:
         case InputKind::KEY_RELEASE:
         {
+            if (input.key != Keyboard::UNDEFINED_KEY)
+            {
+                m_keys_down[input.key] = input.kind == InputKind::KEY_PRESS;
+            }
             EventKeyboard event;
             event.setKeyboardAction(input.kind == InputKind::KEY_PRESS ? KEY_PRESSED : KEY_RELEASED);
             event.setKey(input.key);
@@ -100,14 +144,23 @@ void InputManager::deliver(const InputRecord& input) const
         }
         case InputKind::MOUSE_MOVE:
         case InputKind::MOUSE_CLICK:
+        case InputKind::MOUSE_RELEASE:
+        case InputKind::MOUSE_WHEEL:
         {
             EventMouse event;
-            event.setMouseAction(input.kind == InputKind::MOUSE_MOVE ? MOVED : CLICKED);
+            event.setMouseAction(mouseAction(input.kind));
             event.setMousePosition(input.position);
-            if (input.kind == InputKind::MOUSE_CLICK)
+            if (input.kind == InputKind::MOUSE_CLICK || input.kind == InputKind::MOUSE_RELEASE)
             {
                 event.setMouseButton(input.button);
             }
+            event.setWheelDelta(input.wheel);
+            onEvent(&event);
+            break;
+        }
+        case InputKind::TEXT:
+        {
+            const EventText event(input.character);
             onEvent(&event);
             break;
         }
@@ -120,6 +173,11 @@ void InputManager::deliver(const InputRecord& input) const
         case InputKind::FOCUS_LOST:
         case InputKind::FOCUS_GAINED:
         {
+            if (input.kind == InputKind::FOCUS_LOST)
+            {
+                // Keys let go while another window had the focus send no release here.
+                m_keys_down.reset();
+            }
             const EventFocus event(input.kind == InputKind::FOCUS_GAINED);
             onEvent(&event);
             break;

@@ -116,7 +116,18 @@ bool fromName(const char* const (&names)[N], const std::string& name, Enum& valu
 bool InputRecord::operator==(const InputRecord& other) const
 {
     return kind == other.kind && key == other.key && button == other.button && position == other.position &&
-           width == other.width && height == other.height;
+           width == other.width && height == other.height && wheel == other.wheel && character == other.character;
+}
+
+bool isTypedCharacter(char32_t character)
+{
+    if (character == TEXT_BACKSPACE || character == TEXT_ENTER)
+    {
+        return true;
+    }
+    const bool control = character < 0x20 || (character >= 0x7F && character < 0xA0);
+    const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
+    return !control && !surrogate && character <= 0x10FFFF;
 }
 
 std::string keyName(Keyboard::Key key)

@@ -184,10 +184,10 @@ private:
         {
             return fail("corrupt: bad format version '" + words[1] + "'");
         }
-        if (number != RECORDING_FORMAT_VERSION && number != RECORDING_UNENDED_VERSION)
+        if (number < RECORDING_UNENDED_VERSION || number > RECORDING_FORMAT_VERSION)
         {
             return fail("format version " + words[1] + ", but this game reads versions " +
-                        std::to_string(RECORDING_UNENDED_VERSION) + " and " + std::to_string(RECORDING_FORMAT_VERSION));
+                        std::to_string(RECORDING_UNENDED_VERSION) + " to " + std::to_string(RECORDING_FORMAT_VERSION));
         }
         m_result.recording.format_version = static_cast<int>(number);
         if (number == RECORDING_UNENDED_VERSION)
@@ -241,7 +241,7 @@ private:
                 fail("corrupt: a line after the end line");
                 return;
             }
-            if (line == RECORDING_END && m_result.recording.format_version == RECORDING_FORMAT_VERSION)
+            if (line == RECORDING_END && m_result.recording.format_version > RECORDING_UNENDED_VERSION)
             {
                 m_result.recording.ended = true;
                 continue;
@@ -313,6 +313,28 @@ private:
         return true;
     }
 
+    // "U+0041" for a printable character, "backspace" or "enter".
+    bool readCharacter(const std::string& text, char32_t& character)
+    {
+        if (text == "backspace" || text == "enter")
+        {
+            character = text == "backspace" ? TEXT_BACKSPACE : TEXT_ENTER;
+            return true;
+        }
+        unsigned long code = 0;
+        const char* end = text.data() + text.size();
+        const bool hex = text.size() >= 6 && text.size() <= 8 && text.compare(0, 2, "U+") == 0 &&
+                         std::from_chars(text.data() + 2, end, code, 16).ptr == end &&
+                         text.find_first_not_of("0123456789ABCDEF", 2) == std::string::npos;
+        if (!hex || code > 0x10FFFF || code == TEXT_BACKSPACE || code == TEXT_ENTER ||
+            !isTypedCharacter(static_cast<char32_t>(code)))
+        {
+            return fail("corrupt: bad character '" + text + "' (expected U+XXXX, backspace or enter)");
+        }
+        character = static_cast<char32_t>(code);
+        return true;
+    }
+
     bool readEntry(const std::vector<std::string>& words, RecordingEntry& entry)
     {
         const std::string kind = words.size() > 1 ? words[1] : "";
@@ -333,14 +355,28 @@ private:
             input.kind = InputKind::MOUSE_MOVE;
             return readPosition(words[3], words[4], input);
         }
-        if (kind == "mouse" && words.size() == 6 && action == "click")
+        if (kind == "mouse" && words.size() == 6 && (action == "click" || action == "release"))
         {
-            input.kind = InputKind::MOUSE_CLICK;
+            input.kind = action == "click" ? InputKind::MOUSE_CLICK : InputKind::MOUSE_RELEASE;
             if (!buttonFromName(words[3], input.button))
             {
                 return fail("corrupt: unknown mouse button '" + words[3] + "'");
             }
             return readPosition(words[4], words[5], input);
+        }
+        if (kind == "mouse" && words.size() == 6 && action == "wheel")
+        {
+            input.kind = InputKind::MOUSE_WHEEL;
+            if (!parseFloat(words[3], input.wheel))
+            {
+                return fail("corrupt: bad wheel turn '" + words[3] + "'");
+            }
+            return readPosition(words[4], words[5], input);
+        }
+        if (kind == "text" && words.size() == 3)
+        {
+            input.kind = InputKind::TEXT;
+            return readCharacter(action, input.character);
         }
         if (kind == "focus" && words.size() == 3 && (action == "lost" || action == "gained"))
         {

@@ -38,6 +38,22 @@ std::string formatPosition(Vector position)
     return formatFloat(position.getX()) + " " + formatFloat(position.getY());
 }
 
+// "U+00E9", or the name of the key a character stands for.
+std::string formatCharacter(char32_t character)
+{
+    if (character == TEXT_BACKSPACE)
+    {
+        return "backspace";
+    }
+    if (character == TEXT_ENTER)
+    {
+        return "enter";
+    }
+    char text[16];
+    std::snprintf(text, sizeof(text), "U+%04X", static_cast<unsigned>(character));
+    return text;
+}
+
 } // namespace
 
 bool RecordingWriter::open(const std::string& path)
@@ -103,6 +119,12 @@ std::string RecordingWriter::formatInput(int step, const InputRecord& input)
             return prefix + "resize " + std::to_string(input.width) + " " + std::to_string(input.height);
         case InputKind::CLOSE:
             return prefix + "close";
+        case InputKind::MOUSE_RELEASE:
+            return prefix + "mouse release " + buttonName(input.button) + " " + formatPosition(input.position);
+        case InputKind::MOUSE_WHEEL:
+            return prefix + "mouse wheel " + formatFloat(input.wheel) + " " + formatPosition(input.position);
+        case InputKind::TEXT:
+            return prefix + "text " + formatCharacter(input.character);
     }
     return prefix;
 }

@@ -33,7 +33,7 @@ InputRecord input(InputKind kind)
 TEST(Recording, WhatIsWrittenReadsBackTheSame)
 {
     testing_support::TestDir dir(testing_support::TestDir::EMPTY);
-    std::vector<InputRecord> inputs(8);
+    std::vector<InputRecord> inputs(13);
     inputs[0].kind = InputKind::KEY_PRESS;
     inputs[0].key = Keyboard::NUM0;
     inputs[1].kind = InputKind::KEY_RELEASE;
@@ -49,6 +49,18 @@ TEST(Recording, WhatIsWrittenReadsBackTheSame)
     inputs[6].width = 1920;
     inputs[6].height = 1080;
     inputs[7] = input(InputKind::CLOSE);
+    inputs[8].kind = InputKind::MOUSE_RELEASE;
+    inputs[8].button = Mouse::RIGHT;
+    inputs[8].position = Vector(2.5f, 0);
+    inputs[9].kind = InputKind::MOUSE_WHEEL;
+    inputs[9].wheel = -0.25f;
+    inputs[9].position = Vector(1, 1);
+    const char32_t typed[] = {U'\U0001F33D', TEXT_BACKSPACE, TEXT_ENTER};
+    for (int i = 0; i < 3; ++i)
+    {
+        inputs[10 + i] = input(InputKind::TEXT);
+        inputs[10 + i].character = typed[i];
+    }
 
     RecordingWriter writer;
     ASSERT_TRUE(writer.open("run.txt"));
@@ -64,6 +76,7 @@ TEST(Recording, WhatIsWrittenReadsBackTheSame)
         std::stringstream text;
         text << file.rdbuf();
         EXPECT_NE(text.str().find("9 check day=3 screen=00ff\n"), std::string::npos) << text.str();
+        EXPECT_NE(text.str().find("5 text U+1F33D\n5 text backspace\n"), std::string::npos) << text.str();
     }
 
     const RecordingReadResult result = readRecordingFile("run.txt", "quest", "1.0");
@@ -81,7 +94,7 @@ TEST(Recording, WhatIsWrittenReadsBackTheSame)
     }
     EXPECT_TRUE(entries.back().is_checkpoint);
     EXPECT_EQ(entries.back().checkpoint, (RecordingValues{{"day", "3"}, {"screen", "00ff"}}));
-    EXPECT_EQ(entries.back().line, 13);
+    EXPECT_EQ(entries.back().line, 18);
 }
 
 TEST(Recording, BadRecordingsNameTheFileTheLineAndTheFault)
@@ -97,8 +110,10 @@ TEST(Recording, BadRecordingsNameTheFileTheLineAndTheFault)
         {"ostrel-recording 1\ngame quest 1.0\n", "run.txt:3: truncated: the header ends before the seed line"},
         {HEADER + "5 key press A\n6 key rel", "run.txt:5: truncated: the last line is incomplete"},
         {HEADER + "5 key press A", "run.txt:4: truncated"},
-        {"ostrel-recording 3\ngame quest 1.0\nseed 1\n",
-         "run.txt:1: format version 3, but this game reads versions 1 and 2"},
+        {"ostrel-recording 4\ngame quest 1.0\nseed 1\n",
+         "run.txt:1: format version 4, but this game reads versions 1 to 3"},
+        {"ostrel-recording 0\ngame quest 1.0\nseed 1\n",
+         "run.txt:1: format version 0, but this game reads versions 1 to 3"},
         {"ostrel-recording 2\ngame quest 1.0\nseed 1\n1 close\nend\n1 close\n",
          "run.txt:6: corrupt: a line after the end line"},
         {HEADER + "1 close\nend\n", "run.txt:5: corrupt: expected a step number or a setting, found 'end'"},
@@ -114,6 +129,12 @@ TEST(Recording, BadRecordingsNameTheFileTheLineAndTheFault)
         {HEADER + "1 mouse click THUMB 1 2\n", "run.txt:4: corrupt: unknown mouse button 'THUMB'"},
         {HEADER + "1 mouse move 1 nan\n", "run.txt:4: corrupt: bad mouse position '1 nan'"},
         {HEADER + "1 mouse move 1,5 2\n", "run.txt:4: corrupt: bad mouse position"},
+        {HEADER + "1 mouse wheel up 1 2\n", "run.txt:4: corrupt: bad wheel turn 'up'"},
+        {HEADER + "1 text U+0008\n", "run.txt:4: corrupt: bad character 'U+0008'"},
+        {HEADER + "1 text U+D800\n", "run.txt:4: corrupt: bad character"},
+        {HEADER + "1 text U+110000\n", "run.txt:4: corrupt: bad character"},
+        {HEADER + "1 text u+0041\n", "run.txt:4: corrupt: bad character"},
+        {HEADER + "1 text A\n", "run.txt:4: corrupt: bad character 'A' (expected U+XXXX, backspace or enter)"},
         {HEADER + "1 resize 0 768\n", "run.txt:4: corrupt: bad window size '0 768'"},
         {HEADER + "1 jump\n", "run.txt:4: corrupt: not an input or a checkpoint: 'jump'"},
         {HEADER + "1 close now\n", "run.txt:4: corrupt: not an input or a checkpoint: 'close now'"},
@@ -170,7 +191,7 @@ TEST(Recording, OnlyAClosedRecordingEndsWhole)
     std::ifstream file("run.txt");
     std::stringstream text;
     text << file.rdbuf();
-    EXPECT_EQ(text.str(), "ostrel-recording 2\ngame quest 1.0\nseed 1\n3 close\nend\n") << "nothing after the end";
+    EXPECT_EQ(text.str(), "ostrel-recording 3\ngame quest 1.0\nseed 1\n3 close\nend\n") << "nothing after the end";
 
     const RecordingReadResult whole = read(text.str());
     ASSERT_TRUE(whole.ok()) << whole.error;

@@ -79,5 +79,8 @@ enum Key
     NUM0,
 };
 
+// The digit a top-row digit key stands for (NUM0 is 0), or -1 for any other key.
+int digitOf(Key key);
+
 } // namespace Keyboard
 } // namespace ostrel

@@ -10,10 +10,10 @@
 namespace ostrel
 {
 
-// The recording format's name and the version of it this engine writes. It reads that
-// version and the one before, which had no end line.
+// The recording format's name and the version of it this engine writes. It reads every
+// version from the first, which had no end line; the second had no extended input.
 const std::string RECORDING_FORMAT = "ostrel-recording";
-const int RECORDING_FORMAT_VERSION = 2;
+const int RECORDING_FORMAT_VERSION = 3;
 const int RECORDING_UNENDED_VERSION = 1;
 // The last line of a recording closed as it should be: one without it was cut short.
 const std::string RECORDING_END = "end";
@@ -52,7 +52,7 @@ struct Recording
     bool ended = false;
 
     // A recording of this version without its end line: it stops where it was cut.
-    bool isCutShort() const { return format_version >= RECORDING_FORMAT_VERSION && !ended; }
+    bool isCutShort() const { return format_version > RECORDING_UNENDED_VERSION && !ended; }
 };
 
 } // namespace ostrel
