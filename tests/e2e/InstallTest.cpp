@@ -60,7 +60,7 @@ TEST(Install, TheLauncherStartsTheGameFromAnotherFolder)
     EXPECT_FALSE(fs::exists(prefix / "share/cornquota/ostrel.log")) << "not in the install folder";
     EXPECT_FALSE(fs::exists("ostrel.log")) << "not where it was started from";
     EXPECT_FALSE(fs::exists("state"));
-    EXPECT_EQ(dir.read("elsewhere/run.txt").rfind("ostrel-recording 2\n", 0), 0u) << "recorded where it was started";
+    EXPECT_EQ(dir.read("elsewhere/run.txt").rfind("ostrel-recording 3\n", 0), 0u) << "recorded where it was started";
 }
 
 // Where a file stands in the place of the state folder, the launcher still starts the game,
