@@ -1,5 +1,7 @@
 #include "frontend/Palette.h"
 
+#include <limits>
+
 namespace ostrel
 {
 
@@ -26,6 +28,31 @@ Rgb colorRgb(Color color)
         default:
             return {255, 255, 255};
     }
+}
+
+Rgb foregroundRgb(const Ink& ink)
+{
+    return ink.rgb ? *ink.rgb : colorRgb(ink.color);
+}
+
+Color nearestColor(Rgb rgb)
+{
+    Color nearest = WHITE;
+    int best = std::numeric_limits<int>::max();
+    for (int i = BLACK; i <= WHITE; ++i)
+    {
+        const Rgb named = colorRgb(static_cast<Color>(i));
+        const int red = named.red - rgb.red;
+        const int green = named.green - rgb.green;
+        const int blue = named.blue - rgb.blue;
+        const int distance = red * red + green * green + blue * blue;
+        if (distance < best)
+        {
+            best = distance;
+            nearest = static_cast<Color>(i);
+        }
+    }
+    return nearest;
 }
 
 } // namespace ostrel

@@ -1,21 +1,16 @@
 #pragma once
 
 #include "ostrel/graphics/Color.h"
-
-#include <cstdint>
+#include "ostrel/graphics/Ink.h"
 
 namespace ostrel
 {
 
-// The red, green and blue a front end shows a colour in.
-struct Rgb
-{
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-};
-
 // The shade every front end gives the colour; white for UNDEFINED_COLOR.
 Rgb colorRgb(Color color);
+// The shade of the ink's character: its RGB, else its named colour's.
+Rgb foregroundRgb(const Ink& ink);
+// The named colour whose shade is nearest, for a front end of eight colours.
+Color nearestColor(Rgb rgb);
 
 } // namespace ostrel

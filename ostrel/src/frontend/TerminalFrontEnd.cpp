@@ -258,9 +258,9 @@ void TerminalFrontEnd::present(const CellGrid& grid, const Overlay& overlay)
             for (int col = 0; col < grid.getColumns(); ++col)
             {
                 const Cell cell = grid.shownCell(col, row);
-                if (cell.ch != ' ')
+                if (cell.ch != ' ' || cell.background)
                 {
-                    m_screen->put(m_left + col, m_top + row, shownGlyph(cell.ch), cell.color);
+                    m_screen->put(m_left + col, m_top + row, shownGlyph(cell.ch), cell);
                 }
             }
         }

@@ -51,7 +51,7 @@ ColorDepth colorDepthFor(const char* term, const char* colorterm)
 
 bool TerminalScreen::ScreenCell::looksLike(const ScreenCell& other) const
 {
-    return glyph == other.glyph && (color == other.color || glyph == " ");
+    return glyph == other.glyph && ink.background == other.ink.background && (ink == other.ink || glyph == " ");
 }
 
 TerminalScreen::TerminalScreen(ColorDepth depth) : m_depth(depth) {}
@@ -70,7 +70,7 @@ void TerminalScreen::clear()
     m_next.assign(m_next.size(), ScreenCell());
 }
 
-void TerminalScreen::put(int col, int row, const std::string& glyph, Color color)
+void TerminalScreen::put(int col, int row, const std::string& glyph, const Ink& ink)
 {
     if (col < 0 || row < 0 || col >= m_columns || row >= m_rows)
     {
@@ -79,25 +79,30 @@ void TerminalScreen::put(int col, int row, const std::string& glyph, Color color
     ScreenCell& cell =
         m_next[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(col)];
     cell.glyph = glyph;
-    cell.color = color;
+    cell.ink = ink;
 }
 
-std::string TerminalScreen::colorParameters(Color color) const
+std::string TerminalScreen::colorParameters(const Ink& ink) const
 {
-    const Rgb rgb = colorRgb(color);
+    const Rgb rgb = foregroundRgb(ink);
+    const Rgb back = ink.background ? *ink.background : Rgb();
+    const auto triple = [](Rgb shade)
+    { return std::to_string(shade.red) + ";" + std::to_string(shade.green) + ";" + std::to_string(shade.blue); };
     switch (m_depth)
     {
         case ColorDepth::TRUE_COLOR:
-            return "38;2;" + std::to_string(rgb.red) + ";" + std::to_string(rgb.green) + ";" +
-                   std::to_string(rgb.blue) + ";48;2;0;0;0";
+            return "38;2;" + triple(rgb) + ";48;2;" + triple(back);
         case ColorDepth::PALETTE_256:
-            return "38;5;" + std::to_string(paletteIndex(rgb)) + ";48;5;16";
+            return "38;5;" + std::to_string(paletteIndex(rgb)) + ";48;5;" + std::to_string(paletteIndex(back));
         case ColorDepth::EIGHT:
         default:
         {
             // Bold, which the linux console shows bright: its plain blue is hard to read on black.
-            const int index = color >= BLACK && color <= WHITE ? static_cast<int>(color) : static_cast<int>(WHITE);
-            return "1;3" + std::to_string(index) + ";40";
+            const Color named = ink.rgb                                    ? nearestColor(*ink.rgb)
+                                : ink.color >= BLACK && ink.color <= WHITE ? ink.color
+                                                                           : WHITE;
+            return "1;3" + std::to_string(static_cast<int>(named)) + ";4" +
+                   std::to_string(static_cast<int>(nearestColor(back)));
         }
     }
 }
@@ -105,12 +110,12 @@ std::string TerminalScreen::colorParameters(Color color) const
 std::string TerminalScreen::render()
 {
     std::string out;
-    Color pen = UNDEFINED_COLOR;
+    Ink pen;
     bool pen_set = false;
     if (m_whole)
     {
         // Erasing fills with the current background, so the screen starts black.
-        pen = WHITE;
+        pen = Ink(WHITE);
         pen_set = true;
         out += std::string(ESC) + "0;" + colorParameters(pen) + "m" + ESC + "H" + ESC + "2J";
         m_shown.assign(m_shown.size(), ScreenCell());
@@ -133,9 +138,10 @@ std::string TerminalScreen::render()
             {
                 out += std::string(ESC) + std::to_string(row + 1) + ";" + std::to_string(col + 1) + "H";
             }
-            if (!pen_set || (cell.color != pen && cell.glyph != " "))
+            const bool other_color = cell.ink.color != pen.color || cell.ink.rgb != pen.rgb;
+            if (!pen_set || cell.ink.background != pen.background || (other_color && cell.glyph != " "))
             {
-                pen = cell.color;
+                pen = cell.ink;
                 pen_set = true;
                 out += std::string(ESC) + colorParameters(pen) + "m";
             }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ostrel/graphics/Color.h"
+#include "ostrel/graphics/Ink.h"
 
 #include <string>
 #include <vector>
@@ -23,8 +23,8 @@ ColorDepth colorDepthFor(const char* term, const char* colorterm);
 // The terminal's screen as escape sequences: the next frame is put cell by cell, and render()
 // gives the bytes that change the last frame into it. The first frame (and the first after a
 // resize or invalidate()) clears the screen and writes every cell; later ones write only the
-// cells that changed, and an unchanged frame gives nothing. Every cell is on black, as in the
-// window; a glyph is one UTF-8 character one column wide.
+// cells that changed, and an unchanged frame gives nothing. A cell is on black, as in the
+// window, unless its ink has a background; a glyph is one UTF-8 character one column wide.
 class TerminalScreen
 {
 public:
@@ -40,7 +40,7 @@ public:
     // Starts the next frame blank.
     void clear();
     // Puts a character in the next frame; ignored outside the screen.
-    void put(int col, int row, const std::string& glyph, Color color);
+    void put(int col, int row, const std::string& glyph, const Ink& ink);
     // The bytes that show the next frame, which becomes the last one.
     std::string render();
 
@@ -48,14 +48,15 @@ private:
     struct ScreenCell
     {
         std::string glyph = " ";
-        Color color = UNDEFINED_COLOR;
+        Ink ink;
 
-        // Blank cells match whatever their colour: a space shows none.
+        // Blank cells on the same background match whatever their colour: a space shows none.
         bool looksLike(const ScreenCell& other) const;
     };
 
-    // The parameters of the select-graphic-rendition sequence that draws in the colour on black.
-    std::string colorParameters(Color color) const;
+    // The parameters of the select-graphic-rendition sequence that draws in the ink, on its
+    // background or black.
+    std::string colorParameters(const Ink& ink) const;
 
     ColorDepth m_depth;
     int m_columns = 0;

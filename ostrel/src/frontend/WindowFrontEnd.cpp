@@ -23,9 +23,8 @@ namespace
 // A frame unchanged for this long is painted again all the same, in microseconds.
 const std::int64_t REPAINT_INTERVAL = 1000000;
 
-sf::Color glyphColor(Color color)
+sf::Color sfColor(Rgb rgb)
 {
-    const Rgb rgb = colorRgb(color);
     return sf::Color(rgb.red, rgb.green, rgb.blue, 255);
 }
 
@@ -352,7 +351,7 @@ void WindowFrontEnd::applyIcon()
 #endif
 }
 
-void WindowFrontEnd::addCharacter(Vector world_pos, char ch, Color color)
+void WindowFrontEnd::addCharacter(Vector world_pos, char ch, const Ink& ink)
 {
     const Vector pixel_pos = spacesToPixels(world_pos);
     const sf::Vector2f origin(m_offset.x + m_scale * pixel_pos.getX(), m_offset.y + m_scale * pixel_pos.getY());
@@ -360,16 +359,26 @@ void WindowFrontEnd::addCharacter(Vector world_pos, char ch, Color color)
     const float cell_height = m_scale * charHeight();
 
     // The cell's opaque rectangle, a tenth of a cell left of and a fifth below the glyph's
-    // origin. The frame starts black, so it changes only the parts of glyphs drawn earlier
-    // that it covers: those parts are painted black, in the order the rectangle would have been.
+    // origin. The frame starts black, so a black one changes only the parts of glyphs drawn
+    // earlier that it covers: those parts are painted black, in the order the rectangle would
+    // have been. A background is painted whole, and is ink a later black rectangle covers.
     const float left = origin.x - cell_width / 10.0f;
     const float top = origin.y + cell_height / 5.0f;
     const InkGrid::Rect cell{left, top, left + cell_width, top + cell_height};
     const sf::Vector2f white_texel(1.0f, 1.0f);
-    for (const InkGrid::Rect& overlap : m_ink->overlaps(cell))
+    if (ink.background)
     {
-        appendQuad(m_vertices, sf::Vector2f(overlap.left, overlap.top), sf::Vector2f(overlap.right, overlap.bottom),
-                   white_texel, white_texel, sf::Color(0, 0, 0, 255));
+        appendQuad(m_vertices, sf::Vector2f(cell.left, cell.top), sf::Vector2f(cell.right, cell.bottom), white_texel,
+                   white_texel, sfColor(*ink.background));
+        m_ink->mark(cell);
+    }
+    else
+    {
+        for (const InkGrid::Rect& overlap : m_ink->overlaps(cell))
+        {
+            appendQuad(m_vertices, sf::Vector2f(overlap.left, overlap.top), sf::Vector2f(overlap.right, overlap.bottom),
+                       white_texel, white_texel, sf::Color(0, 0, 0, 255));
+        }
     }
 
     const unsigned size = getCharacterSize();
@@ -379,8 +388,7 @@ void WindowFrontEnd::addCharacter(Vector world_pos, char ch, Color color)
         const GlyphQuad quad = glyphQuad(glyph, static_cast<float>(size));
         const sf::Vector2f p1 = origin + quad.p1;
         const sf::Vector2f p2 = origin + quad.p2;
-        const sf::Color fill = color >= BLACK && color <= WHITE ? glyphColor(color) : sf::Color(255, 255, 255, 255);
-        appendQuad(m_vertices, p1, p2, quad.uv1, quad.uv2, fill);
+        appendQuad(m_vertices, p1, p2, quad.uv1, quad.uv2, sfColor(foregroundRgb(ink)));
         m_ink->mark(InkGrid::Rect{p1.x, p1.y, p2.x, p2.y});
     }
 }
@@ -390,7 +398,7 @@ void WindowFrontEnd::paint(const std::vector<DrawCall>& calls, std::size_t first
     refreshLayout();
     for (std::size_t i = first; i < calls.size(); ++i)
     {
-        addCharacter(calls[i].position, calls[i].ch, calls[i].color);
+        addCharacter(calls[i].position, calls[i].ch, calls[i]);
     }
     if (m_vertices.getVertexCount() > 0)
     {

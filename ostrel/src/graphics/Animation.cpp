@@ -27,7 +27,14 @@ int Animation::draw(Vector position)
     {
         return -1;
     }
-    m_sprite->draw(m_index, position);
+    if (m_color)
+    {
+        m_sprite->draw(m_index, position, *m_color);
+    }
+    else
+    {
+        m_sprite->draw(m_index, position);
+    }
 
     if (m_slowdown_count == -1)
     {

@@ -8,7 +8,7 @@ namespace ostrel
 
 bool operator==(const DrawCall& a, const DrawCall& b)
 {
-    return a.ch == b.ch && a.color == b.color && a.position == b.position;
+    return a.ch == b.ch && static_cast<const Ink&>(a) == b && a.position == b.position;
 }
 
 CellGrid::CellGrid(int columns, int rows)
@@ -17,9 +17,9 @@ CellGrid::CellGrid(int columns, int rows)
 {
 }
 
-void CellGrid::draw(Vector position, char ch, Color color)
+void CellGrid::draw(Vector position, char ch, const Ink& ink)
 {
-    m_drawn_calls.push_back(DrawCall{position, ch, color});
+    m_drawn_calls.push_back(DrawCall(position, ch, ink));
     const float col = std::floor(position.getX());
     const float row = std::floor(position.getY());
     // Written so that a NaN position is rejected too.
@@ -29,7 +29,7 @@ void CellGrid::draw(Vector position, char ch, Color color)
     }
     const auto index =
         static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(col);
-    m_drawn_cells[index] = Cell{ch, color};
+    m_drawn_cells[index] = Cell(ch, ink);
 }
 
 void CellGrid::show()

@@ -103,15 +103,25 @@ void DisplayManager::setFrontEnd(std::unique_ptr<FrontEnd> front_end)
 
 int DisplayManager::drawCh(Vector world_pos, char ch, Color color) const
 {
+    return drawCh(world_pos, ch, Ink(color));
+}
+
+int DisplayManager::drawCh(Vector world_pos, char ch, const Ink& ink) const
+{
     if (!m_front_end || !m_front_end->isOpen())
     {
         return -1;
     }
-    m_grid.draw(world_pos, ch, color);
+    m_grid.draw(world_pos, ch, ink);
     return 0;
 }
 
 int DisplayManager::drawString(Vector world_pos, std::string str, Justification just, Color color) const
+{
+    return drawString(world_pos, std::move(str), just, Ink(color));
+}
+
+int DisplayManager::drawString(Vector world_pos, std::string str, Justification just, const Ink& ink) const
 {
     const float length = static_cast<float>(str.size());
     Vector start = world_pos;
@@ -129,7 +139,7 @@ int DisplayManager::drawString(Vector world_pos, std::string str, Justification 
     }
     for (std::size_t i = 0; i < str.size(); ++i)
     {
-        drawCh(Vector(start.getX() + static_cast<float>(i), start.getY()), str[i], color);
+        drawCh(Vector(start.getX() + static_cast<float>(i), start.getY()), str[i], ink);
     }
     return 0;
 }

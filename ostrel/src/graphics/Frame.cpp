@@ -19,7 +19,7 @@ void Frame::setString(std::string frame_str)
     m_frame_str = std::move(frame_str);
 }
 
-int Frame::draw(Vector position, Color color) const
+int Frame::draw(Vector position, const Ink& ink) const
 {
     if (m_frame_str.empty())
     {
@@ -40,7 +40,7 @@ int Frame::draw(Vector position, Color color) const
         {
             const Vector cell(position.getX() + static_cast<float>(column - x_offset),
                               position.getY() + static_cast<float>(row - y_offset));
-            if (display.drawCh(cell, m_frame_str[static_cast<std::size_t>(row * m_width + column)], color) < 0)
+            if (display.drawCh(cell, m_frame_str[static_cast<std::size_t>(row * m_width + column)], ink) < 0)
             {
                 return -1;
             }

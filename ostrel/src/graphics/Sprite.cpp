@@ -7,7 +7,7 @@ namespace ostrel
 
 Sprite::Sprite(int max_frames)
     : m_width(0), m_height(0), m_max_frame_count(max_frames > 0 ? max_frames : 0), m_frame_count(0),
-      m_color(COLOR_DEFAULT), m_slowdown(1), m_frame(static_cast<std::size_t>(m_max_frame_count))
+      m_ink(COLOR_DEFAULT), m_slowdown(1), m_frame(static_cast<std::size_t>(m_max_frame_count))
 {
 }
 
@@ -40,11 +40,16 @@ Frame Sprite::getFrame(int frame_number) const
 
 int Sprite::draw(int frame_number, Vector position) const
 {
+    return draw(frame_number, position, m_ink);
+}
+
+int Sprite::draw(int frame_number, Vector position, const Ink& ink) const
+{
     if (frame_number < 0 || frame_number >= m_frame_count)
     {
         return -1;
     }
-    return m_frame[static_cast<std::size_t>(frame_number)].draw(position, m_color);
+    return m_frame[static_cast<std::size_t>(frame_number)].draw(position, ink);
 }
 
 } // namespace ostrel

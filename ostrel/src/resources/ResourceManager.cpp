@@ -40,18 +40,43 @@ int readHeaderValue(const std::string& line)
     return static_cast<int>(value);
 }
 
-bool readColor(const std::string& name, Color& color)
+// A colour name in lower case, or "#RRGGBB".
+bool readForeground(const std::string& text, Ink& ink)
 {
     static const char* const NAMES[8] = {"black", "red", "green", "yellow", "blue", "magenta", "cyan", "white"};
     for (int i = 0; i < 8; ++i)
     {
-        if (name == NAMES[i])
+        if (text == NAMES[i])
         {
-            color = static_cast<Color>(BLACK + i);
+            ink = Ink(static_cast<Color>(BLACK + i));
             return true;
         }
     }
+    Rgb rgb;
+    if (rgbFromHex(text, rgb))
+    {
+        ink = Ink(rgb);
+        return true;
+    }
     return false;
+}
+
+// Line 5: a colour, or a colour then " on #RRGGBB" for the background.
+bool readColor(const std::string& line, Ink& ink)
+{
+    const std::string on = " on ";
+    const std::size_t split = line.find(on);
+    if (split == std::string::npos)
+    {
+        return readForeground(line, ink);
+    }
+    Rgb background;
+    if (!readForeground(line.substr(0, split), ink) || !rgbFromHex(line.substr(split + on.size()), background))
+    {
+        return false;
+    }
+    ink.background = background;
+    return true;
 }
 
 // Lines 1 to 5 of a sprite file.
@@ -61,7 +86,7 @@ struct SpriteHeader
     int width = 0;
     int height = 0;
     int slowdown = 0;
-    Color color = COLOR_DEFAULT;
+    Ink ink = COLOR_DEFAULT;
 };
 
 // The file's next line, less a trailing carriage return.
@@ -96,7 +121,7 @@ bool readSpriteHeader(std::istream& file, SpriteHeader& header)
         *values[i] = value;
     }
     const std::string color_line = readLine(file);
-    if (!readColor(color_line, header.color))
+    if (!readColor(color_line, header.ink))
     {
         log.writeLog("Error line 5. Malformed color value.");
         log.writeLog("Line is: \"%s\"", color_line.c_str());
@@ -115,7 +140,7 @@ std::unique_ptr<Sprite> readSpriteFrames(std::istream& file, const SpriteHeader&
     sprite->setWidth(header.width);
     sprite->setHeight(header.height);
     sprite->setSlowdown(header.slowdown);
-    sprite->setColor(header.color);
+    sprite->setInk(header.ink);
     std::string rows;
     for (int i = 1; i <= header.frames; ++i)
     {

@@ -72,3 +72,31 @@ TEST(TerminalScreen, ColoursAtEachDepth)
         EXPECT_EQ(screen.render(), std::string("\x1b[1;1H") + c.blue);
     }
 }
+
+// Any RGB and a background, at each depth: exact, nearest in the cube, nearest of the eight. A
+// blank on the same background needs no new colour.
+TEST(TerminalScreen, RgbAndBackgroundsAtEachDepth)
+{
+    const ostrel::Ink ink(ostrel::Rgb{250, 10, 20}, ostrel::Rgb{0, 0, 200});
+    const struct
+    {
+        ColorDepth depth;
+        const char* shown;
+    } cases[] = {
+        {ColorDepth::TRUE_COLOR, "\x1b[38;2;250;10;20;48;2;0;0;200mx "},
+        {ColorDepth::PALETTE_256, "\x1b[38;5;196;48;5;20mx "},
+        {ColorDepth::EIGHT, "\x1b[1;31;44mx "},
+    };
+    for (const auto& c : cases)
+    {
+        TerminalScreen screen(c.depth);
+        screen.resize(2, 1);
+        screen.render();
+        screen.put(0, 0, "x", ink);
+        screen.put(1, 0, " ", ostrel::Ink(ostrel::WHITE, *ink.background));
+        EXPECT_EQ(screen.render(), std::string("\x1b[1;1H") + c.shown);
+        screen.put(0, 0, "x", ink);
+        screen.put(1, 0, " ", ostrel::Ink(ostrel::RED, *ink.background));
+        EXPECT_EQ(screen.render(), "") << "a blank on the same background looks the same in any colour";
+    }
+}

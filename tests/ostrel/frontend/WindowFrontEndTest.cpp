@@ -127,6 +127,43 @@ TEST_F(DisplayTest, AScaledWindowDrawsSharpGlyphsInTheScaledCells)
     EXPECT_LT(share_2x, 0.75 * share_1x);
 }
 
+// A background fills its cell whole, and a glyph shows its RGB exactly; a named colour keeps its shade.
+TEST_F(DisplayTest, DrawsRgbGlyphsAndBackgrounds)
+{
+    display.drawCh(Vector(10, 5), ' ', Ink(WHITE, Rgb{0, 0, 200}));
+    display.drawString(Vector(12, 5), "##", LEFT_JUSTIFIED, Ink(Rgb{255, 128, 0}));
+    display.drawCh(Vector(15, 5), '#', BLUE);
+    const sf::Image image = display.capture();
+    const auto pixel = [&image](unsigned x, unsigned y)
+    {
+#if SFML_VERSION_MAJOR >= 3
+        return image.getPixel({x, y});
+#else
+        return image.getPixel(x, y);
+#endif
+    };
+    // Whether the cell at 1x (12.8 x 32 pixels, its rectangle a little left and below) holds the colour.
+    const auto holds = [&pixel](int col, sf::Color color)
+    {
+        for (unsigned y = 168; y < 196; ++y)
+        {
+            for (unsigned x = static_cast<unsigned>(col * 12.8f); x < static_cast<unsigned>((col + 1) * 12.8f) - 2; ++x)
+            {
+                if (pixel(x, y) == color)
+                {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_EQ(pixel(133, 170), sf::Color(0, 0, 200));
+    EXPECT_EQ(pixel(133, 195), sf::Color(0, 0, 200));
+    EXPECT_TRUE(holds(12, sf::Color(255, 128, 0)));
+    EXPECT_TRUE(holds(15, sf::Color(64, 128, 255)));
+    EXPECT_FALSE(holds(14, sf::Color(0, 0, 200))) << "no background where none was drawn";
+}
+
 // Full screen takes the screen's size, letterboxed, and the window comes back at its size.
 TEST_F(DisplayTest, FullScreenAndBackKeepTheGridAndItsDrawing)
 {

@@ -1,5 +1,9 @@
+#include "FrontEndChoice.h"
+#include "TestDir.h"
+
 #include <gtest/gtest.h>
 #include <ostrel/graphics/Animation.h>
+#include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/graphics/Frame.h>
 #include <ostrel/graphics/Sprite.h>
 
@@ -105,4 +109,30 @@ TEST(Frame, EmptyOrInconsistentFramesDrawNothing)
     EXPECT_EQ(Frame().draw(Vector(), WHITE), -1);
     EXPECT_EQ(Frame(3, 2, "abc").draw(Vector(), WHITE), -1) << "too short for 3 x 2";
     EXPECT_EQ(Frame(1, 1, "a").draw(Vector(), WHITE), -1) << "no window";
+}
+
+// An animation's own colour overrides its sprite's, so one sprite serves in many colours.
+TEST(Animation, ItsColourOverridesTheSpritesAndClearsBackToIt)
+{
+    testing_support::TestDir dir;
+    testing_support::useHeadless();
+    DisplayManager& display = DisplayManager::getInstance();
+    ASSERT_EQ(display.startUp(), 0);
+    Sprite sprite(1);
+    sprite.addFrame(Frame(1, 1, "#"));
+    sprite.setInk(Ink(RED, Rgb{1, 2, 3}));
+    Animation animation;
+    animation.setSprite(&sprite);
+    const auto shown = [&]
+    {
+        animation.draw(Vector(4, 2));
+        display.swapBuffers();
+        return static_cast<Ink>(display.shownCell(4, 2));
+    };
+    EXPECT_TRUE(shown() == Ink(RED, Rgb{1, 2, 3}));
+    animation.setColor(Rgb{200, 100, 0});
+    EXPECT_TRUE(shown() == Ink(Rgb{200, 100, 0}));
+    animation.clearColor();
+    EXPECT_TRUE(shown() == sprite.getInk());
+    display.shutDown();
 }

@@ -142,6 +142,34 @@ TEST_F(SpriteFile, RejectsColourNamesThatDoNotMatchExactly)
               (Lines{"Error line 5. Malformed color value.", "Line is: \"green \"", "Sprite 's' not loaded."}));
 }
 
+TEST_F(SpriteFile, ColourLineTakesRgbAndABackground)
+{
+    const struct
+    {
+        const char* line;
+        Ink ink;
+    } good[] = {
+        {"#ff8000", Ink(Rgb{255, 128, 0})},
+        {"#FFFFFF on #203040", Ink(Rgb{255, 255, 255}, Rgb{32, 48, 64})},
+        {"yellow on #000080", Ink(YELLOW, Rgb{0, 0, 128})},
+    };
+    for (const auto& c : good)
+    {
+        int result = -1;
+        load(std::string("1\n1\n1\n1\n") + c.line + "\nx\n", &result);
+        ASSERT_EQ(result, 0) << c.line;
+        EXPECT_TRUE(resources.getSprite("s")->getInk() == c.ink) << c.line;
+        resources.unloadSprite("s");
+    }
+    for (const std::string bad : {"#ff800", "#ff80000", "ff8000", "#gg0000", "red on", "red on blue", "red  on #000000",
+                                  "#000000 on #ffffff ", "on #000000", "red on #000000 on #000000"})
+    {
+        EXPECT_EQ(
+            failure("1\n1\n1\n1\n" + bad + "\nx\n"),
+            (Lines{"Error line 5. Malformed color value.", "Line is: \"" + bad + "\"", "Sprite 's' not loaded."}));
+    }
+}
+
 TEST_F(SpriteFile, ReportsRowsOfTheWrongWidthWithTheirLineNumber)
 {
     EXPECT_EQ(failure("2\n3\n3\n1\nred\nabc\nabc\nabc\nabcd\nabc\nabc\n"),

@@ -94,7 +94,7 @@ private:
     // Gives the open window the icon set, if any.
     void applyIcon();
     // Adds one character's cell and glyph to the vertex array.
-    void addCharacter(Vector world_pos, char ch, Color color);
+    void addCharacter(Vector world_pos, char ch, const Ink& ink);
     // Draws the characters from `first` on into the back buffer, over what it holds.
     void paint(const std::vector<DrawCall>& calls, std::size_t first);
     void paintOverlay(const CellGrid& grid, const Overlay& overlay);

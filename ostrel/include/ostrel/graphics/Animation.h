@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ostrel/graphics/Ink.h"
 #include "ostrel/math/Box.h"
 #include "ostrel/math/Vector.h"
 
+#include <optional>
 #include <string>
 
 namespace ostrel
@@ -28,6 +30,12 @@ public:
     void setSlowdownCount(int count) { m_slowdown_count = count; }
     int getSlowdownCount() const { return m_slowdown_count; }
 
+    // Draws the sprite in this ink instead of its own, whatever sprite is set; clearColor()
+    // gives the sprite's own back.
+    void setColor(const Ink& ink) { m_color = ink; }
+    void clearColor() { m_color.reset(); }
+    const std::optional<Ink>& getColor() const { return m_color; }
+
     // Draws the current frame and advances playback by one draw; -1 without a sprite.
     int draw(Vector position);
     // The sprite-sized box centred on the origin, or a 1 x 1 box without a sprite.
@@ -38,6 +46,7 @@ private:
     std::string m_name;
     int m_index;
     int m_slowdown_count;
+    std::optional<Ink> m_color;
 };
 
 } // namespace ostrel

@@ -1,24 +1,28 @@
 #pragma once
 
-#include "ostrel/graphics/Color.h"
+#include "ostrel/graphics/Ink.h"
 #include "ostrel/math/Vector.h"
 
 namespace ostrel
 {
 
-// What one cell of the grid showed: its character and colour.
-struct Cell
+// What one cell of the grid showed: its character and its ink (colour and background).
+struct Cell : Ink
 {
+    Cell() = default;
+    Cell(char character, const Ink& ink) : Ink(ink), ch(character) {}
+
     char ch = ' ';
-    Color color = UNDEFINED_COLOR;
 };
 
-// One character drawn into a frame: where, which, and in what colour.
-struct DrawCall
+// One character drawn into a frame: where, which, and in what ink.
+struct DrawCall : Ink
 {
+    DrawCall() = default;
+    DrawCall(Vector at, char character, const Ink& ink) : Ink(ink), position(at), ch(character) {}
+
     Vector position;
     char ch = ' ';
-    Color color = UNDEFINED_COLOR;
 };
 
 } // namespace ostrel

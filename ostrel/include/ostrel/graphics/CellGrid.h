@@ -21,14 +21,14 @@ public:
 
     // Adds a character to the frame being drawn; it lands in cell (floor x, floor y), and a
     // position outside the grid (or NaN) is kept in the calls alone.
-    void draw(Vector position, char ch, Color color);
+    void draw(Vector position, char ch, const Ink& ink);
     // Makes the frame drawn so far the shown one and starts an empty frame.
     void show();
     // Forgets the frame being drawn.
     void discardDrawn();
 
-    // What the shown frame holds in a cell: a space of UNDEFINED_COLOR where nothing was
-    // drawn or outside the grid.
+    // What the shown frame holds in a cell: a space of UNDEFINED_COLOR, on no background,
+    // where nothing was drawn or outside the grid.
     Cell shownCell(int col, int row) const;
     // The shown frame as one line of characters per row, joined by '\n'.
     std::string shownText() const;

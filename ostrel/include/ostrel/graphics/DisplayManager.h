@@ -6,6 +6,7 @@
 #include "ostrel/graphics/CellGrid.h"
 #include "ostrel/graphics/Color.h"
 #include "ostrel/graphics/FrontEnd.h"
+#include "ostrel/graphics/Ink.h"
 #include "ostrel/graphics/Overlay.h"
 #include "ostrel/math/Vector.h"
 
@@ -63,8 +64,11 @@ public:
 
     // Draws one character in the cell at `world_pos` (cells). -1 before start-up.
     int drawCh(Vector world_pos, char ch, Color color) const;
+    // The same in any colour, on a background of its own if the ink has one.
+    int drawCh(Vector world_pos, char ch, const Ink& ink) const;
     // Draws a string along a row, justified about `world_pos`. Always 0.
     int drawString(Vector world_pos, std::string str, Justification just, Color color) const;
+    int drawString(Vector world_pos, std::string str, Justification just, const Ink& ink) const;
 
     // The font the window draws with, looked for before FONT_FILE_DEFAULT and the installed
     // font (see fontSearchPath()); set before start-up. Empty, the default, names none.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ostrel/graphics/Color.h"
+#include "ostrel/graphics/Ink.h"
 #include "ostrel/math/Vector.h"
 
 #include <string>
@@ -26,7 +26,7 @@ public:
     // Draws the picture centred on `position` (starting at x - width / 2, y - height / 2 in
     // integer arithmetic), spaces included. -1 for an empty frame or when a character
     // cannot be drawn (no window); the rest of the frame is then skipped.
-    int draw(Vector position, Color color) const;
+    int draw(Vector position, const Ink& ink) const;
 
 private:
     int m_width;

@@ -76,6 +76,8 @@ public:
     using SpriteLookup = Sprite* (*)(const std::string& label);
     static void setSpriteLookup(SpriteLookup lookup);
     void setAnimation(Animation animation);
+    // Draws the object's sprite in this ink instead of the sprite file's (see Animation).
+    void setColor(const Ink& ink) { m_animation.setColor(ink); }
     Animation getAnimation() const { return m_animation; }
     void setBox(Box box);
     Box getBox() const { return m_box; }
