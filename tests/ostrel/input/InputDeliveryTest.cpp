@@ -9,6 +9,7 @@
 #include <ostrel/input/EventFocus.h>
 #include <ostrel/input/EventKeyboard.h>
 #include <ostrel/input/EventMouse.h>
+#include <ostrel/input/EventText.h>
 #include <ostrel/input/InputManager.h>
 #include <ostrel/world/WorldManager.h>
 
@@ -44,6 +45,20 @@ void pumpUntil(Done done)
     }
 }
 
+// Input sent before the window is mapped would go nowhere.
+bool waitForMappedWindow()
+{
+    const std::string mapped =
+        "xdotool search --onlyvisible --name '^Ostrel$' | grep -qx " + std::to_string(windowId());
+    return waitUntil(std::chrono::seconds(30),
+                     [&]
+                     {
+                         InputManager::getInstance().getInput();
+                         DisplayManager::getInstance().swapBuffers();
+                         return std::system(mapped.c_str()) == 0;
+                     });
+}
+
 } // namespace
 
 // Real X input through xdotool, on a display of this test's own: a key press and release,
@@ -75,15 +90,7 @@ TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
         }
     };
     const unsigned long id = windowId();
-    // Input sent before the window is mapped would go nowhere.
-    const std::string mapped = "xdotool search --onlyvisible --name '^Ostrel$' | grep -qx " + std::to_string(id);
-    ASSERT_TRUE(waitUntil(std::chrono::seconds(30),
-                          [&]
-                          {
-                              InputManager::getInstance().getInput();
-                              DisplayManager::getInstance().swapBuffers();
-                              return std::system(mapped.c_str()) == 0;
-                          }));
+    ASSERT_TRUE(waitForMappedWindow());
     const std::string command = "xdotool mousemove --window " + std::to_string(id) +
                                 " 640 384 sleep 0.1 key space sleep 0.1 key F13 sleep 0.1 click 1";
     ASSERT_EQ(std::system(command.c_str()), 0);
@@ -103,6 +110,58 @@ TEST(InputDelivery, DeliversKeysAndClicksFromTheWindow)
     EXPECT_EQ(clicks[0].getMouseButton(), Mouse::LEFT);
     EXPECT_EQ(clicks[0].getMousePosition(), Vector(50, 12));
 
+    WorldManager::getInstance().shutDown();
+    InputManager::getInstance().shutDown();
+    DisplayManager::getInstance().shutDown();
+}
+
+// With extended input, a button's release, the wheel and typed text (Backspace and Enter too)
+// come from the window.
+TEST(InputDelivery, DeliversReleasesTheWheelAndTextFromTheWindow)
+{
+    if (!testing_support::haveDisplay() || std::system("command -v xdotool >/dev/null 2>&1") != 0)
+    {
+        GTEST_SKIP() << "no display or no xdotool";
+    }
+    TestDir dir;
+    testing_support::useWindow();
+    InputManager::getInstance().setExtendedInput(true);
+    ASSERT_EQ(DisplayManager::getInstance().startUp(), 0);
+    ASSERT_EQ(InputManager::getInstance().startUp(), 0);
+    WorldManager::getInstance().startUp();
+    std::vector<std::string> seen;
+    Probe* probe = new Probe;
+    probe->on_event = [&](const Event* event)
+    {
+        const auto* mouse = dynamic_cast<const EventMouse*>(event);
+        if (mouse != nullptr && mouse->getMouseAction() == RELEASED)
+        {
+            seen.push_back("release " + std::to_string(mouse->getMouseButton()));
+        }
+        if (mouse != nullptr && mouse->getMouseAction() == WHEEL)
+        {
+            seen.push_back("wheel " + std::to_string(static_cast<int>(mouse->getWheelDelta())));
+        }
+        if (const auto* text = dynamic_cast<const EventText*>(event))
+        {
+            seen.push_back(text->isBackspace() ? "backspace" : text->isEnter() ? "enter" : text->getText());
+        }
+    };
+    ASSERT_TRUE(waitForMappedWindow());
+    const std::string id = std::to_string(windowId());
+    const std::string command = "xdotool windowfocus --sync " + id + " mousemove --window " + id +
+                                " 640 384 sleep 0.1 click 1 sleep 0.1 click 5 sleep 0.1 key a BackSpace Return";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    waitUntil(std::chrono::seconds(30),
+              [&]
+              {
+                  InputManager::getInstance().getInput();
+                  return seen.size() >= 5;
+              });
+    EXPECT_EQ(seen, (std::vector<std::string>{"release " + std::to_string(Mouse::LEFT), "wheel -1", "a", "backspace",
+                                              "enter"}));
+
+    InputManager::getInstance().setExtendedInput(false);
     WorldManager::getInstance().shutDown();
     InputManager::getInstance().shutDown();
     DisplayManager::getInstance().shutDown();
