@@ -7,6 +7,7 @@
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventFocus.h>
 #include <ostrel/input/EventKeyboard.h>
+#include <ostrel/input/EventPicture.h>
 #include <ostrel/loop/GameManager.h>
 
 namespace
@@ -51,6 +52,31 @@ int PauseBox::eventHandler(const ostrel::Event* event)
             setPaused(true);
             return 1;
         }
+    }
+    else if (event->getType() == ostrel::PICTURE_EVENT)
+    {
+        return holdForPicture(dynamic_cast<const ostrel::EventPicture*>(event)->isShown(), paused);
+    }
+    return 0;
+}
+
+int PauseBox::holdForPicture(bool shown, bool paused)
+{
+    // The day goes on once the picture is back only if it was the picture that paused it.
+    if (!shown && !paused && dayInProgress())
+    {
+        m_held_for_picture = true;
+        setPaused(true);
+        return 1;
+    }
+    if (shown && m_held_for_picture)
+    {
+        m_held_for_picture = false;
+        if (paused)
+        {
+            setPaused(false);
+        }
+        return 1;
     }
     return 0;
 }

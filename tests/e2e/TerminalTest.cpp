@@ -121,7 +121,7 @@ TEST(Terminal, ShowsTheGameAndClicksLandOnTheirCells)
     EXPECT_TRUE(waitUntil(BOUND, [&] { return pane.status() == 0; })) << dir.read("stderr.txt");
 }
 
-// Too small a terminal says what it needs and pauses the day; large enough again, P goes on.
+// Too small a terminal says what it needs and pauses the day; large enough again, the day goes on.
 TEST(Terminal, TooSmallShowsTheSizeAndPauses)
 {
     TestDir dir(TestDir::GAME_DATA);
@@ -146,8 +146,6 @@ TEST(Terminal, TooSmallShowsTheSizeAndPauses)
         << pane.text();
     EXPECT_NE(dir.read("shown.txt").find("Paused"), std::string::npos) << dir.read("shown.txt");
     pane.resize(80, 24);
-    ASSERT_TRUE(waitUntil(BOUND, [&] { return showsShownText(pane, dir, "Paused"); })) << pane.text();
-    pane.keys("p");
     EXPECT_TRUE(waitUntil(
         BOUND, [&] { return showsShownText(pane, dir, "|=-=-|") && pane.text().find("Paused") == std::string::npos; }))
         << pane.text();
@@ -246,7 +244,7 @@ TEST(Terminal, RecordedRunReplaysHeadless)
         ASSERT_TRUE(waitUntil(BOUND, [&] { return pane.status() == 0; })) << dir.read("stderr.txt");
     }
     const std::string recording = dir.read("run.txt");
-    EXPECT_NE(recording.find("focus lost"), std::string::npos) << recording;
+    EXPECT_NE(recording.find("picture hidden"), std::string::npos) << recording;
     const std::string replay =
         "OSTREL_FRONT_END=headless " + std::string(CORNQUOTA_BINARY) + " --replay run.txt --fast >replay.txt 2>&1";
     EXPECT_EQ(std::system(replay.c_str()), 0) << dir.read("replay.txt");

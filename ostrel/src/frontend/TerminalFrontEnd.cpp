@@ -213,7 +213,7 @@ void TerminalFrontEnd::readSize()
     m_top = too_small ? 0 : (rows - m_grid_rows) / 2;
     if (too_small != m_too_small)
     {
-        m_pending.push_back(plainInput(too_small ? InputKind::FOCUS_LOST : InputKind::FOCUS_GAINED));
+        m_pending.push_back(plainInput(too_small ? InputKind::PICTURE_HIDDEN : InputKind::PICTURE_SHOWN));
         m_too_small = too_small;
     }
     showSizeMessage(too_small);

@@ -4,6 +4,7 @@
 #include "ostrel/input/EventFocus.h"
 #include "ostrel/input/EventKeyboard.h"
 #include "ostrel/input/EventMouse.h"
+#include "ostrel/input/EventPicture.h"
 #include "ostrel/input/EventText.h"
 #include "ostrel/input/InputFilter.h"
 #include "ostrel/input/InputSource.h"
@@ -179,6 +180,13 @@ void InputManager::deliver(const InputRecord& input) const
                 m_keys_down.reset();
             }
             const EventFocus event(input.kind == InputKind::FOCUS_GAINED);
+            onEvent(&event);
+            break;
+        }
+        case InputKind::PICTURE_HIDDEN:
+        case InputKind::PICTURE_SHOWN:
+        {
+            const EventPicture event(input.kind == InputKind::PICTURE_SHOWN);
             onEvent(&event);
             break;
         }

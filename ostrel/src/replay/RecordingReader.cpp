@@ -378,6 +378,11 @@ private:
             input.kind = InputKind::TEXT;
             return readCharacter(action, input.character);
         }
+        if (kind == "picture" && words.size() == 3 && (action == "hidden" || action == "shown"))
+        {
+            input.kind = action == "hidden" ? InputKind::PICTURE_HIDDEN : InputKind::PICTURE_SHOWN;
+            return true;
+        }
         if (kind == "focus" && words.size() == 3 && (action == "lost" || action == "gained"))
         {
             input.kind = action == "lost" ? InputKind::FOCUS_LOST : InputKind::FOCUS_GAINED;

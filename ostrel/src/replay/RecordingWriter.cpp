@@ -119,6 +119,10 @@ std::string RecordingWriter::formatInput(int step, const InputRecord& input)
             return prefix + "resize " + std::to_string(input.width) + " " + std::to_string(input.height);
         case InputKind::CLOSE:
             return prefix + "close";
+        case InputKind::PICTURE_HIDDEN:
+            return prefix + "picture hidden";
+        case InputKind::PICTURE_SHOWN:
+            return prefix + "picture shown";
         case InputKind::MOUSE_RELEASE:
             return prefix + "mouse release " + buttonName(input.button) + " " + formatPosition(input.position);
         case InputKind::MOUSE_WHEEL:

@@ -169,6 +169,29 @@ TEST_F(Pause, LosingTheFocusPausesOnlyADay)
     EXPECT_FALSE(GameManager::getInstance().isPaused()) << "the shop";
 }
 
+// A picture the front end cannot show pauses a day until it is back; a pause of the player's
+// own outlasts it.
+TEST_F(Pause, AHiddenPictureHoldsTheDayUntilItIsBack)
+{
+    const auto picture = [this](bool shown)
+    {
+        InputRecord input;
+        input.kind = shown ? InputKind::PICTURE_SHOWN : InputKind::PICTURE_HIDDEN;
+        send(input);
+        frame();
+        return GameManager::getInstance().isPaused();
+    };
+    createStartObjects();
+    press(Keyboard::SPACE);
+    frame();
+    EXPECT_TRUE(picture(false)) << "hidden";
+    EXPECT_FALSE(picture(true)) << "shown again, the day goes on";
+    press(Keyboard::P);
+    frame();
+    EXPECT_TRUE(picture(false));
+    EXPECT_TRUE(picture(true)) << "paused by the player before";
+}
+
 // The day's last ten seconds show in red.
 TEST_F(Pause, TheTimeTurnsRedForTheLastTenSeconds)
 {

@@ -33,7 +33,7 @@ InputRecord input(InputKind kind)
 TEST(Recording, WhatIsWrittenReadsBackTheSame)
 {
     testing_support::TestDir dir(testing_support::TestDir::EMPTY);
-    std::vector<InputRecord> inputs(13);
+    std::vector<InputRecord> inputs(15);
     inputs[0].kind = InputKind::KEY_PRESS;
     inputs[0].key = Keyboard::NUM0;
     inputs[1].kind = InputKind::KEY_RELEASE;
@@ -61,6 +61,8 @@ TEST(Recording, WhatIsWrittenReadsBackTheSame)
         inputs[10 + i] = input(InputKind::TEXT);
         inputs[10 + i].character = typed[i];
     }
+    inputs[13] = input(InputKind::PICTURE_HIDDEN);
+    inputs[14] = input(InputKind::PICTURE_SHOWN);
 
     RecordingWriter writer;
     ASSERT_TRUE(writer.open("run.txt"));
@@ -94,7 +96,7 @@ TEST(Recording, WhatIsWrittenReadsBackTheSame)
     }
     EXPECT_TRUE(entries.back().is_checkpoint);
     EXPECT_EQ(entries.back().checkpoint, (RecordingValues{{"day", "3"}, {"screen", "00ff"}}));
-    EXPECT_EQ(entries.back().line, 18);
+    EXPECT_EQ(entries.back().line, 20);
 }
 
 TEST(Recording, BadRecordingsNameTheFileTheLineAndTheFault)

@@ -20,6 +20,9 @@ enum class InputKind
     FOCUS_GAINED,
     RESIZE,
     CLOSE,
+    // The front end cannot show the picture (a terminal too small for it), or can again.
+    PICTURE_HIDDEN,
+    PICTURE_SHOWN,
     // Delivered only with InputManager::setExtendedInput(true).
     MOUSE_RELEASE,
     MOUSE_WHEEL,
