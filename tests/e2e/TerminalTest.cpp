@@ -121,6 +121,41 @@ TEST(Terminal, ShowsTheGameAndClicksLandOnTheirCells)
     EXPECT_TRUE(waitUntil(BOUND, [&] { return pane.status() == 0; })) << dir.read("stderr.txt");
 }
 
+// The shop in the pane is the game's own text of the frame too: the first golden replay,
+// played in the terminal, ends in the shop after its one-minute day. Row 3 holds the replay's
+// banner, on the overlay, which the game's text never has.
+TEST(Terminal, ShowsTheShopAsTheGameDrawsIt)
+{
+    TestDir dir(TestDir::GAME_DATA);
+    const TmuxPane pane(gameCommand("--terminal --replay " + std::string(SOURCE_DIR) + "/tests/replays/day-one.txt"),
+                        80, 24);
+    const auto withoutBannerRow = [](const std::string& text)
+    {
+        std::vector<std::string> rows = lines(text);
+        if (rows.size() > 3)
+        {
+            rows.erase(rows.begin() + 3);
+        }
+        std::string joined;
+        for (const std::string& row : rows)
+        {
+            joined += row + "\n";
+        }
+        return joined;
+    };
+    EXPECT_TRUE(waitUntil(std::chrono::seconds(150),
+                          [&]
+                          {
+                              const std::string shown = trimmedText(dir.read("shown.txt"));
+                              return shown.find("SHOP") != std::string::npos &&
+                                     withoutBannerRow(pane.text()) == withoutBannerRow(shown);
+                          }))
+        << pane.text();
+    EXPECT_NE(pane.text().find("REPLAY"), std::string::npos) << pane.text();
+    pane.keys("q");
+    EXPECT_TRUE(waitUntil(BOUND, [&] { return pane.status() == 0; })) << dir.read("stderr.txt");
+}
+
 // Too small a terminal says what it needs and pauses the day; large enough again, the day goes on.
 TEST(Terminal, TooSmallShowsTheSizeAndPauses)
 {
