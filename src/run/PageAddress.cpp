@@ -13,7 +13,7 @@ namespace
 // The value of ?seed= in the page's address, or null without one; free() it.
 EM_JS(char*, pageSeedText, (), {
     var seed = new URLSearchParams(window.location.search).get('seed');
-    return seed === null ? 0 : stringToNewUTF8(seed);
+    return seed === null ? 0 : allocateUTF8(seed);
 });
 
 EM_JS(void, consoleWarn, (const char* text), {

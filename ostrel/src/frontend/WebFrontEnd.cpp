@@ -40,31 +40,46 @@ EM_JS(void, webOpen, (int columns, int rows, int width_pixels, int height_pixels
         fontReady: false,
     };
     Module.ostrelWeb = web;
-    web.paint = function(i) {
+    // Paints a row's band of the canvas again: black, then the glyphs of the rows beside it
+    // too, whose ascenders and descenders reach into it.
+    web.paintRow = function(row) {
         var ctx = web.context;
-        var x = (i % web.columns) * web.cellWidth;
-        var y = Math.floor(i / web.columns) * web.cellHeight;
-        // As the window draws: an opaque cell a tenth of a cell left of and a fifth below the
-        // glyph's origin, and the glyph on a baseline one glyph size below it.
-        var left = Math.floor(x - web.cellWidth / 10);
-        var top = Math.floor(y + web.cellHeight / 5);
+        var top = Math.floor(row * web.cellHeight);
+        var bottom = Math.floor((row + 1) * web.cellHeight);
+        ctx.save();
+        ctx.beginPath();
+        ctx.rect(0, top, web.canvas.width, bottom - top);
+        ctx.clip();
         ctx.fillStyle = '#000';
-        ctx.fillRect(left, top, Math.floor(x - web.cellWidth / 10 + web.cellWidth) - left,
-                     Math.floor(y + web.cellHeight / 5 + web.cellHeight) - top);
-        var ch = web.chars[i];
-        if (ch > 32 && ch < 127 && web.fontReady) {
-            ctx.fillStyle = '#' + (web.colors[i] | 0x1000000).toString(16).slice(1);
-            ctx.fillText(String.fromCharCode(ch), x, y + web.glyphSize);
+        ctx.fillRect(0, top, web.canvas.width, bottom - top);
+        if (web.fontReady) {
+            ctx.font = web.glyphSize + 'px ' + web.family;
+            ctx.textBaseline = 'alphabetic';
+            for (var near = Math.max(0, row - 1); near <= Math.min(web.rows - 1, row + 1); ++near) {
+                for (var col = 0; col < web.columns; ++col) {
+                    var i = near * web.columns + col;
+                    var ch = web.chars[i];
+                    if (ch > 32 && ch < 127) {
+                        ctx.fillStyle = '#' + (web.colors[i] | 0x1000000).toString(16).slice(1);
+                        // As the window draws: the baseline one glyph size below the cell's top.
+                        ctx.fillText(String.fromCharCode(ch), col * web.cellWidth, near * web.cellHeight + web.glyphSize);
+                    }
+                }
+            }
         }
+        ctx.restore();
     };
     web.paintAll = function() {
-        var ctx = web.context;
-        ctx.fillStyle = '#000';
-        ctx.fillRect(0, 0, web.canvas.width, web.canvas.height);
-        ctx.font = web.glyphSize + 'px ' + web.family;
-        ctx.textBaseline = 'alphabetic';
-        for (var i = 0; i < web.chars.length; ++i) {
-            web.paint(i);
+        for (var row = 0; row < web.rows; ++row) {
+            web.paintRow(row);
+        }
+        web.noteFirstPaint();
+    };
+    // When the page first showed glyphs, in milliseconds since it began to load: what a
+    // player waits for.
+    web.noteFirstPaint = function() {
+        if (web.fontReady && web.firstPaint === undefined && web.chars.some(function(ch) { return ch > 32; })) {
+            web.firstPaint = performance.now();
         }
     };
     // The largest box of the picture's shape in the page, centred by the page's style, in
@@ -99,13 +114,20 @@ EM_JS(void, webOpen, (int columns, int rows, int width_pixels, int height_pixels
 
 EM_JS(void, webDraw, (const int* changes, int count), {
     var web = Module.ostrelWeb;
-    web.context.font = web.glyphSize + 'px ' + web.family;
+    var rows = new Set();
     for (var k = 0; k < count; ++k) {
         var i = HEAP32[(changes >> 2) + 3 * k];
         web.chars[i] = HEAP32[(changes >> 2) + 3 * k + 1];
         web.colors[i] = HEAP32[(changes >> 2) + 3 * k + 2];
-        web.paint(i);
+        var row = Math.floor(i / web.columns);
+        rows.add(row - 1).add(row).add(row + 1);
     }
+    rows.forEach(function(row) {
+        if (row >= 0 && row < web.rows) {
+            web.paintRow(row);
+        }
+    });
+    web.noteFirstPaint();
 });
 
 EM_JS(void, webSetTitle, (const char* title), {
