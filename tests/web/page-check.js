@@ -163,6 +163,14 @@ async function main() {
     const reloaded = await shownText(page);
     check('a reload keeps the best run', reloaded.includes('Best run:'));
     check('a reload keeps the mute setting', reloaded.includes('Sound off (M)'));
+
+    // Q on the title does nothing; during a run it ends the run and the title comes back.
+    await page.keyboard.press('KeyQ');
+    await page.keyboard.press('Space');
+    await waitForText(page, 'Day 1');
+    await page.keyboard.press('KeyQ');
+    await waitForText(page, 'Press SPACE to start');
+    check('Q ends a run and the title comes back', true);
   } finally {
     await browser.close();
     fs.rmSync(profile, {recursive: true, force: true});
