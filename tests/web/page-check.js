@@ -109,8 +109,12 @@ async function main() {
     check('the key help says Q ends the run', (await shownText(page)).includes('Q: end the run'));
     await page.screenshot({path: path.join(shots, 'web-title.png')});
 
+    check('the title asks for a gesture for sound', (await shownText(page)).includes('Click or press a key for sound'));
     await page.keyboard.press('KeyM');
     await waitForText(page, 'Sound off (M)');
+    check('the first key starts sound and takes the hint away',
+          !(await shownText(page)).includes('Click or press a key for sound') &&
+          await page.evaluate(() => Module.ostrelAudio.context.state === 'running'));
     await page.keyboard.press('Space');
     await page.waitForFunction(() => {
       const text = String.fromCharCode.apply(null, Module.ostrelWeb.chars);

@@ -1,6 +1,7 @@
 #include "ostrel/frontend/WebFrontEnd.h"
 
 #include "frontend/Palette.h"
+#include "ostrel/audio/AudioOutput.h"
 #include "ostrel/core/LogManager.h"
 #include "ostrel/graphics/CellGrid.h"
 #include "ostrel/graphics/DisplayManager.h"
@@ -18,6 +19,9 @@ namespace
 {
 
 const char* const CANVAS = "#canvas";
+const char* const SOUND_HINT_KEY = "web-sound-hint";
+const char* const SOUND_HINT = "Click or press a key for sound";
+const int SOUND_HINT_ROW = 21;
 
 // The page keeps its own copy of the cells, so that it can draw the whole picture again after
 // a resize or once the font has loaded; the engine sends only the cells that changed.
@@ -130,6 +134,12 @@ EM_JS(void, webDraw, (const int* changes, int count), {
     web.noteFirstPaint();
 });
 
+EM_JS(void, webUnlockAudio, (), {
+    if (Module.ostrelAudio) {
+        Module.ostrelAudio.unlock();
+    }
+});
+
 EM_JS(void, webSetTitle, (const char* title), {
     document.title = UTF8ToString(title);
 });
@@ -193,6 +203,10 @@ Vector cellsAt(double x, double y)
 
 EM_BOOL onKey(int type, const EmscriptenKeyboardEvent* event, void* front_end)
 {
+    if (type == EMSCRIPTEN_EVENT_KEYDOWN)
+    {
+        static_cast<WebFrontEnd*>(front_end)->gesture();
+    }
     const Keyboard::Key key = keyFromCode(event->code);
     if (key == Keyboard::UNDEFINED_KEY)
     {
@@ -214,6 +228,7 @@ EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void* front_end)
     input.position = cellsAt(event->targetX, event->targetY);
     if (input.kind == InputKind::MOUSE_CLICK)
     {
+        static_cast<WebFrontEnd*>(front_end)->gesture();
         input.button = event->button == 0 ? Mouse::LEFT : event->button == 2 ? Mouse::RIGHT : Mouse::MIDDLE;
     }
     static_cast<WebFrontEnd*>(front_end)->push(input);
@@ -223,6 +238,7 @@ EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void* front_end)
 // A tap is a move of the "+" there and a left click; the browser then makes no mouse events of it.
 EM_BOOL onTouch(int, const EmscriptenTouchEvent* event, void* front_end)
 {
+    static_cast<WebFrontEnd*>(front_end)->gesture();
     for (int i = 0; i < event->numTouches; ++i)
     {
         if (!event->touches[i].isChanged)
@@ -300,6 +316,11 @@ int WebFrontEnd::open()
     webSetTitle(display.getTitle().c_str());
     listen(this);
     m_open = true;
+    if (!m_heard_gesture && !isSilentAudio())
+    {
+        const int col = (m_columns - static_cast<int>(std::strlen(SOUND_HINT))) / 2;
+        DisplayManager::getInstance().getOverlay().setText(SOUND_HINT_KEY, col, SOUND_HINT_ROW, SOUND_HINT);
+    }
     return 0;
 }
 
@@ -377,6 +398,17 @@ void WebFrontEnd::setFullscreen(bool fullscreen)
 bool WebFrontEnd::isFullscreen() const
 {
     return webIsFullscreen() != 0;
+}
+
+void WebFrontEnd::gesture()
+{
+    if (m_heard_gesture || !m_open)
+    {
+        return;
+    }
+    m_heard_gesture = true;
+    webUnlockAudio();
+    DisplayManager::getInstance().getOverlay().clearText(SOUND_HINT_KEY);
 }
 
 void WebFrontEnd::push(const InputRecord& input)

@@ -15,7 +15,8 @@ namespace ostrel
 // canvas's 2D context in the engine's font, sharp at the device's pixel ratio; the picture
 // keeps the display's shape, centred in the page. Keys, clicks, pointer moves and taps arrive
 // through the browser's events, a click at its place in cells as the window maps it; the page
-// losing the focus or being hidden arrives as a focus loss.
+// losing the focus or being hidden arrives as a focus loss. Browsers start sound only at the
+// player's first key, click or tap: until then, with sound on, the overlay says so in row 21.
 class WebFrontEnd : public FrontEnd
 {
 public:
@@ -38,6 +39,8 @@ public:
 
     // Queues input from the browser's event handlers.
     void push(const InputRecord& input);
+    // The player pressed a key, clicked or tapped: sound may start.
+    void gesture();
 
 private:
     bool m_open = false;
@@ -46,6 +49,7 @@ private:
     std::vector<Cell> m_shown; // what the canvas shows, overlay included
     unsigned m_overlay_version = 0;
     bool m_drawn_once = false;
+    bool m_heard_gesture = false;
     std::deque<InputRecord> m_pending;
 };
 
