@@ -95,6 +95,7 @@ async function main() {
     defaultViewport: {width: 1024, height: 768},
   });
   const errors = [];
+  const warnings = [];
   try {
     const page = await browser.newPage();
     page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
@@ -183,7 +184,6 @@ async function main() {
       keepFiles();
     });
     await page.waitForFunction(() => !keepingFiles(), WAIT);
-    const warnings = [];
     page.on('console', (message) => warnings.push(message.text()));
     await page.reload();
     await waitForText(page, 'Press SPACE to start');
@@ -194,6 +194,19 @@ async function main() {
     // That line is the one console error this page should show.
     const expected = errors.findIndex((line) => line.includes('set aside'));
     if (expected >= 0) errors.splice(expected, 1);
+
+    // A seed that is no whole number in range is ignored, with a line in the console.
+    await page.goto(`${url}?seed=4294967296`);
+    await waitForText(page, 'Press SPACE to start');
+    check('a bad seed in the address is ignored with a console line',
+          warnings.some((line) => line.includes('seed is ignored')), warnings.join(' | '));
+
+    // A browser without WebAssembly gets a message, not a blank canvas.
+    const bare = await browser.newPage();
+    await bare.evaluateOnNewDocument(() => { delete window.WebAssembly; });
+    await bare.goto(url);
+    const message = await bare.$eval('#message', (element) => (element.hidden ? '' : element.textContent));
+    check('a browser without WebAssembly is told why it cannot play', message.includes('WebAssembly'), message);
   } finally {
     await browser.close();
     fs.rmSync(profile, {recursive: true, force: true});
