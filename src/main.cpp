@@ -17,6 +17,13 @@
 #include <ostrel/replay/RunRecorder.h>
 #include <ostrel/replay/RunReplayer.h>
 
+#ifdef __EMSCRIPTEN__
+#include "run/PageAddress.h"
+
+#include <ostrel/frontend/WebFrontEnd.h>
+#include <ostrel/loop/WebLoop.h>
+#endif
+
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
@@ -186,7 +193,7 @@ int main(int argc, char** argv)
     {
         return badArguments(parsed.error);
     }
-    const CommandLine& options = parsed.options;
+    CommandLine options = parsed.options;
     if (options.help)
     {
         std::cout << usageText();
@@ -199,6 +206,14 @@ int main(int argc, char** argv)
     }
 
     ostrel::GameManager& game = ostrel::GameManager::getInstance();
+#ifdef __EMSCRIPTEN__
+    // In a page the game plays on its canvas; under Node it has none and replays headless.
+    if (ostrel::WebFrontEnd::hasPage())
+    {
+        game.setFrontEnd("web");
+        takePageSeed(options);
+    }
+#endif
     if (options.terminal)
     {
         game.setPlayerFrontEnd("terminal");
@@ -236,6 +251,13 @@ int main(int argc, char** argv)
     setUpRun(seed, writer.isOpen(), options.replay_file.empty() ? nullptr : &replay.recording);
     const RunFilter filter = attachRunFilter(options, writer, seed, replay);
 
+#ifdef __EMSCRIPTEN__
+    if (game.chosenFrontEnd() == "web")
+    {
+        // The browser's animation frames run the game from here on; a page never quits.
+        ostrel::runWebLoop();
+    }
+#endif
     // The game ends from its quit key or the window's close button, inside the loop, with
     // exit(), or here when a fast replay ends.
     game.run();

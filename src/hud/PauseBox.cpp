@@ -4,6 +4,7 @@
 #include "run/PlayedRun.h"
 
 #include <ostrel/core/LogManager.h>
+#include <ostrel/frontend/FrontEnds.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventFocus.h>
 #include <ostrel/input/EventKeyboard.h>
@@ -99,7 +100,9 @@ int PauseBox::draw()
     const ostrel::Vector centre = getPosition();
     const float top = centre.getY() - BOX_HEIGHT / 2.0f;
     display.drawString(ostrel::Vector(centre.getX(), top + 2), "Paused", ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
-    display.drawString(ostrel::Vector(centre.getX(), top + 4), "P or Esc to go on, Q to quit", ostrel::CENTER_JUSTIFIED,
-                       ostrel::WHITE);
+    display.drawString(ostrel::Vector(centre.getX(), top + 4),
+                       ostrel::programCanQuit() ? "P or Esc to go on, Q to quit"
+                                                : "P or Esc to go on, Q to end the run",
+                       ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
     return 0;
 }

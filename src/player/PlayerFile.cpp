@@ -1,8 +1,10 @@
 #include "player/PlayerFile.h"
 
 #include <ostrel/core/LogManager.h>
+#include <ostrel/frontend/FrontEnds.h>
 #include <ostrel/system/KeptFile.h>
 
+#include <iostream>
 #include <utility>
 
 PlayerFile::PlayerFile(std::filesystem::path path) : m_path(std::move(path)) {}
@@ -42,6 +44,11 @@ bool PlayerFile::load(const std::function<bool(const std::string&)>& parse)
     else
     {
         log.writeLog("'%s' %s; kept as '%s', starting afresh.", m_path.c_str(), problem.c_str(), aside.c_str());
+    }
+    if (!ostrel::programCanQuit())
+    {
+        // A browser's player sees no log file: the browser's console says it.
+        std::cerr << "cornquota: '" << m_path.string() << "' " << problem << "; set aside, starting afresh\n";
     }
     return false;
 }

@@ -10,10 +10,12 @@
 #include "run/PlayedRun.h"
 #include "run/Quota.h"
 #include "screens/GameOverScreen.h"
+#include "screens/TitleScreen.h"
 #include "shop/ShopLayout.h"
 #include "shop/UpgradeManager.h"
 
 #include <ostrel/core/EventStep.h>
+#include <ostrel/frontend/FrontEnds.h>
 #include <ostrel/graphics/DisplayManager.h>
 #include <ostrel/input/EventClose.h>
 #include <ostrel/input/EventKeyboard.h>
@@ -152,6 +154,19 @@ void DayKeeper::quit()
     std::exit(quitStatus());
 }
 
+void DayKeeper::leaveRun()
+{
+    if (!m_game_running)
+    {
+        return;
+    }
+    keepRunOnQuit();
+    closeShop();
+    reset();
+    clearField();
+    new TitleScreen;
+}
+
 void DayKeeper::endRun()
 {
     recordRun(m_day);
@@ -182,7 +197,15 @@ int DayKeeper::eventHandler(const ostrel::Event* event)
     const auto* keyboard = dynamic_cast<const ostrel::EventKeyboard*>(event);
     if (keyboard->getKey() == ostrel::Keyboard::Q)
     {
-        quit();
+        if (ostrel::programCanQuit())
+        {
+            quit();
+        }
+        if (keyboard->getKeyboardAction() == ostrel::KEY_PRESSED)
+        {
+            leaveRun();
+        }
+        return 1;
     }
     if (keyboard->getKeyboardAction() == ostrel::KEY_PRESSED && keyboard->getKey() == ostrel::Keyboard::F11)
     {

@@ -11,8 +11,9 @@ bool dayInProgress();
 // Runs the game: SPACE on the title screen starts a run; each farm day lasts 1800 steps;
 // a day that ends with the quota met opens the shop, where SPACE starts the next day; a
 // missed quota ends the run on the game-over screen. Q or the window's close button quits at
-// any moment; F11 switches between full screen and a window. What it sets going lives beside
-// it: the field in farm/FieldSpawner, the quota in run/Quota, the shop in shop/ShopLayout.
+// any moment (in a browser's page, which cannot quit, Q ends a run and shows the title again); F11 switches between
+// full screen and a window. What it sets going lives beside it: the field in farm/FieldSpawner, the quota in run/Quota,
+// the shop in shop/ShopLayout.
 class DayKeeper : public ostrel::Object
 {
 public:
@@ -36,6 +37,9 @@ public:
     void keepRunOnQuit() const;
     // Ends the game at once, as Q does, keeping the run in progress first.
     void quit();
+    // Where the program cannot quit: keeps the run in progress and shows the title again.
+    // Nothing happens without a run.
+    void leaveRun();
 
     int eventHandler(const ostrel::Event* event) override;
     // Draws nothing.

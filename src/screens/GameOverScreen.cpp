@@ -1,7 +1,9 @@
 #include "screens/GameOverScreen.h"
 
 #include "player/BestRuns.h"
+#include "run/PlayedRun.h"
 
+#include <ostrel/frontend/FrontEnds.h>
 #include <ostrel/graphics/DisplayManager.h>
 
 #include <string>
@@ -34,9 +36,16 @@ int GameOverScreen::draw()
     {
         summary += " You had $" + std::to_string(m_summary.held) + " of $" + std::to_string(m_summary.quota) + ".";
     }
+    if (!ostrel::programCanQuit())
+    {
+        // In a browser the seed is what a player shares to let others play the same field.
+        summary += " Seed " + std::to_string(playedSeed()) + ".";
+    }
     display.drawString(ostrel::Vector(centre, SUMMARY_ROW), summary, ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
     display.drawString(ostrel::Vector(centre, BEST_ROW), m_against_best, ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
-    display.drawString(ostrel::Vector(centre, KEYS_ROW), "Press SPACE to play again, or Q to quit.",
+    display.drawString(ostrel::Vector(centre, KEYS_ROW),
+                       ostrel::programCanQuit() ? "Press SPACE to play again, or Q to quit."
+                                                : "Press SPACE to play again.",
                        ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "player/BestRuns.h"
 #include "player/GameFolders.h"
 
+#include <ostrel/frontend/FrontEnds.h>
 #include <ostrel/graphics/DisplayManager.h>
 
 #include <vector>
@@ -48,7 +49,10 @@ int TitleScreen::draw()
     display.drawString(ostrel::Vector(centre, MOUSE_ROW),
                        "Click to sow, to harvest, to pick up watering cans, and to shoo pests.",
                        ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
-    display.drawString(ostrel::Vector(centre, KEYS_ROW), "P or Esc: pause    M: sound    F11: full screen    Q: quit",
-                       ostrel::CENTER_JUSTIFIED, ostrel::WHITE);
+    // A browser's page cannot quit: there Q only ends a run.
+    const std::string quit_key = ostrel::programCanQuit() ? "Q: quit" : "Q: end the run";
+    display.drawString(ostrel::Vector(centre, KEYS_ROW),
+                       "P or Esc: pause    M: sound    F11: full screen    " + quit_key, ostrel::CENTER_JUSTIFIED,
+                       ostrel::WHITE);
     return 0;
 }

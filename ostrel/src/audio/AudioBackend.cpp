@@ -13,7 +13,18 @@ namespace ostrel
 namespace
 {
 
-bool g_silent = !OSTREL_WITH_SFML;
+#if OSTREL_WITH_SFML || defined(__EMSCRIPTEN__)
+const bool HAS_SOUND = true;
+#else
+const bool HAS_SOUND = false;
+#endif
+
+// In a browser's build silent until start-up chooses: under Node there is no page to play in.
+#ifdef __EMSCRIPTEN__
+bool g_silent = true;
+#else
+bool g_silent = !HAS_SOUND;
+#endif
 
 #if OSTREL_WITH_SFML
 // Probes the sound device once. Without one SFML would report an error at every call, so
@@ -37,7 +48,7 @@ bool sfmlDeviceOpens()
 
 void setSilentAudio(bool silent)
 {
-    g_silent = silent || !OSTREL_WITH_SFML;
+    g_silent = silent || !HAS_SOUND;
 }
 
 bool isSilentAudio()
@@ -54,6 +65,13 @@ AudioBackend& getAudioBackend()
     {
         static const std::unique_ptr<AudioBackend> sfml = makeSfmlAudio();
         return *sfml;
+    }
+#endif
+#ifdef __EMSCRIPTEN__
+    if (!g_silent)
+    {
+        static const std::unique_ptr<AudioBackend> web = makeWebAudio();
+        return *web;
     }
 #endif
     return *silent;

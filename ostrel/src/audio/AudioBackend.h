@@ -67,9 +67,13 @@ std::unique_ptr<AudioBackend> makeSilentAudio();
 #if OSTREL_WITH_SFML
 std::unique_ptr<AudioBackend> makeSfmlAudio();
 #endif
+#ifdef __EMSCRIPTEN__
+// Web Audio for sound effects and the browser's <audio> for music, in a page.
+std::unique_ptr<AudioBackend> makeWebAudio();
+#endif
 
-// The backend sounds and music load through now: SFML's where the engine has SFML, unless
-// audio is silent (setSilentAudio()).
+// The backend sounds and music load through now: SFML's where the engine has SFML, the
+// browser's built with Emscripten, unless audio is silent (setSilentAudio()).
 AudioBackend& getAudioBackend();
 
 } // namespace ostrel

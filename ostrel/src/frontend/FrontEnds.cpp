@@ -6,6 +6,9 @@
 #if OSTREL_WITH_SFML
 #include "ostrel/frontend/WindowFrontEnd.h"
 #endif
+#ifdef __EMSCRIPTEN__
+#include "ostrel/frontend/WebFrontEnd.h"
+#endif
 
 namespace ostrel
 {
@@ -14,6 +17,8 @@ std::string frontEndNames()
 {
 #if OSTREL_WITH_SFML
     return "window|terminal|headless";
+#elif defined(__EMSCRIPTEN__)
+    return "web|terminal|headless";
 #else
     return "terminal|headless";
 #endif
@@ -27,6 +32,12 @@ std::unique_ptr<FrontEnd> makeFrontEnd(const std::string& name)
         return std::make_unique<WindowFrontEnd>();
     }
 #endif
+#ifdef __EMSCRIPTEN__
+    if (name == "web")
+    {
+        return std::make_unique<WebFrontEnd>();
+    }
+#endif
     if (name == "terminal")
     {
         return std::make_unique<TerminalFrontEnd>();
@@ -36,6 +47,15 @@ std::unique_ptr<FrontEnd> makeFrontEnd(const std::string& name)
         return std::make_unique<HeadlessFrontEnd>();
     }
     return nullptr;
+}
+
+bool programCanQuit()
+{
+#ifdef __EMSCRIPTEN__
+    return !WebFrontEnd::hasPage();
+#else
+    return true;
+#endif
 }
 
 } // namespace ostrel

@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -33,9 +37,26 @@ bool writeAll(int fd, const std::string& content)
     return true;
 }
 
+#ifdef __EMSCRIPTEN__
+// clang-format off
+EM_JS(void, pageKeepFiles, (), {
+    if (Module.onKeptFilesChanged) {
+        Module.onKeptFilesChanged();
+    }
+});
+// clang-format on
+#endif
+
 // Makes a rename inside the folder survive a power cut.
+// In a browser, files live in memory until the page copies them to its storage: a page that
+// keeps files sets Module.onKeptFilesChanged to do so.
 bool syncFolder(const std::filesystem::path& folder)
 {
+#ifdef __EMSCRIPTEN__
+    (void)folder;
+    pageKeepFiles();
+    return true;
+#else
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0)
     {
@@ -44,6 +65,7 @@ bool syncFolder(const std::filesystem::path& folder)
     const bool synced = ::fsync(fd) == 0;
     ::close(fd);
     return synced;
+#endif
 }
 
 std::string failure(const char* what, const std::filesystem::path& path)
@@ -146,6 +168,7 @@ std::filesystem::path moveKeptFileAside(const std::filesystem::path& path)
         if (::link(path.c_str(), aside.c_str()) == 0)
         {
             ::unlink(path.c_str());
+            syncFolder(path.parent_path());
             return aside;
         }
         if (errno == EEXIST)
@@ -158,7 +181,12 @@ std::filesystem::path moveKeptFileAside(const std::filesystem::path& path)
         {
             continue;
         }
-        return ::rename(path.c_str(), aside.c_str()) == 0 ? aside : std::filesystem::path();
+        if (::rename(path.c_str(), aside.c_str()) != 0)
+        {
+            return {};
+        }
+        syncFolder(path.parent_path());
+        return aside;
     }
     return {};
 }
