@@ -10,35 +10,48 @@ namespace
 
 // The page's side: sound effects decoded into Web Audio buffers and played through one gain
 // node; music in <audio> elements, played by the browser's own decoder. Browsers start sound
-// only after the player's first gesture: until then the context is suspended and music that
-// should play waits; unlockWebAudio() (from a gesture's handler) starts both.
+// only after the player's first gesture, so the context and the elements are made only then
+// (waiting ones still keep the browser's audio service busy): until unlockWebAudio() (from a
+// gesture's handler) the bytes wait, and music that should play waits.
 // clang-format off
 EM_JS(void, webAudioInit, (), {
     if (Module.ostrelAudio) {
         return;
     }
-    var Context = window.AudioContext || window.webkitAudioContext;
-    var audio = {voices: [], volume: 1, unlocked: false, context: Context ? new Context() : null};
-    if (audio.context) {
-        audio.gain = audio.context.createGain();
-        audio.gain.connect(audio.context.destination);
-    }
+    var audio = {voices: [], volume: 1, unlocked: false, context: null};
     audio.playMusic = function(voice) {
         voice.element.play().catch(function() {});
+    };
+    // Makes the voice playable from its bytes: a music element, or an effect's buffer.
+    audio.prepare = function(voice) {
+        var bytes = voice.bytes;
+        voice.bytes = null;
+        if (voice.music) {
+            voice.element = new Audio(URL.createObjectURL(new Blob([bytes], {type: 'audio/mpeg'})));
+            voice.element.volume = audio.volume;
+            voice.element.loop = voice.loop;
+            if (voice.playing) {
+                audio.playMusic(voice);
+            }
+        } else if (audio.context) {
+            audio.context.decodeAudioData(bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.length),
+                function(buffer) { voice.buffer = buffer; },
+                function(error) { console.warn('A sound cannot be decoded: ' + error); });
+        }
     };
     audio.unlock = function() {
         if (audio.unlocked) {
             return;
         }
         audio.unlocked = true;
-        if (audio.context) {
-            audio.context.resume();
+        var Context = window.AudioContext || window.webkitAudioContext;
+        if (Context) {
+            audio.context = new Context();
+            audio.gain = audio.context.createGain();
+            audio.gain.gain.value = audio.volume;
+            audio.gain.connect(audio.context.destination);
         }
-        audio.voices.forEach(function(voice) {
-            if (voice.element && voice.playing) {
-                audio.playMusic(voice);
-            }
-        });
+        audio.voices.forEach(audio.prepare);
     };
     Module.ostrelAudio = audio;
 });
@@ -51,14 +64,9 @@ EM_JS(int, webAudioLoad, (const char* file, int music), {
     } catch (error) {
         return -1;
     }
-    var voice = {playing: false, sources: []};
-    if (music) {
-        voice.element = new Audio(URL.createObjectURL(new Blob([bytes], {type: 'audio/mpeg'})));
-        voice.element.volume = audio.volume;
-    } else if (audio.context) {
-        audio.context.decodeAudioData(bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.length),
-            function(buffer) { voice.buffer = buffer; },
-            function(error) { console.warn('A sound cannot be decoded: ' + error); });
+    var voice = {music: !!music, bytes: bytes, playing: false, loop: false, sources: []};
+    if (audio.unlocked) {
+        audio.prepare(voice);
     }
     audio.voices.push(voice);
     return audio.voices.length - 1;
@@ -68,12 +76,11 @@ EM_JS(void, webAudioPlay, (int id, int loop), {
     var audio = Module.ostrelAudio;
     var voice = audio.voices[id];
     voice.playing = true;
+    voice.loop = !!loop;
     if (voice.element) {
-        voice.element.loop = !!loop;
-        if (audio.unlocked) {
-            audio.playMusic(voice);
-        }
-    } else if (voice.buffer && audio.unlocked) {
+        voice.element.loop = voice.loop;
+        audio.playMusic(voice);
+    } else if (voice.buffer) {
         var source = audio.context.createBufferSource();
         source.buffer = voice.buffer;
         source.loop = !!loop;
