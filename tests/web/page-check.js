@@ -81,8 +81,36 @@ async function clickCell(page, col, row) {
   await page.mouse.click(box.left + (col + 0.5) * box.width / COLUMNS, box.top + (row + 0.5) * box.height / ROWS);
 }
 
-function cellAt(text, col, row) {
-  return text.split('\n')[row][col];
+// The top-left corners of the field's empty plots in the shown text.
+function plots(text) {
+  const found = [];
+  text.split('\n').forEach((line, row) => {
+    for (let col = line.indexOf('.----.'); col >= 0; col = line.indexOf('.----.', col + 1)) found.push({col, row});
+  });
+  return found;
+}
+
+// The money and the quota the field's HUD shows; null once the day is over.
+async function money(page) {
+  const text = await shownText(page);
+  const shown = text.match(/\$(\d+) \/ \$(\d+)/);
+  const over = text.includes('close the shop') || text.includes('Seed');
+  return shown && !over ? {money: Number(shown[1]), quota: Number(shown[2])} : null;
+}
+
+// Clicks the plots one at a time, which sows an empty one and harvests ripe corn, until the
+// money reaches the quota; then stops, so that the next day's higher quota is not met too.
+async function farmUntilQuota(page, field) {
+  for (;;) {
+    for (const plot of field) {
+      await clickCell(page, plot.col + 3, plot.row + 1);
+      await animationFrames(page, 4);
+      const now = await money(page);
+      if (!now) return {met: false, detail: 'the day ended first'};
+      if (now.money >= now.quota) return {met: true, detail: `$${now.money} of $${now.quota}`};
+    }
+    await animationFrames(page, 15);
+  }
 }
 
 async function main() {
@@ -111,11 +139,15 @@ async function main() {
     await page.screenshot({path: path.join(shots, 'web-title.png')});
 
     check('the title asks for a gesture for sound', (await shownText(page)).includes('Click or press a key for sound'));
+    await page.waitForFunction(() => Module.ostrelLoop.onTimer, WAIT);
+    check('a still title leaves animation frames for a timer', true);
+    const wakes = await page.evaluate(() => Module.ostrelLoop.wakes);
     await page.keyboard.press('KeyM');
     await waitForText(page, 'Sound off (M)');
     check('the first key starts sound and takes the hint away',
           !(await shownText(page)).includes('Click or press a key for sound') &&
           await page.evaluate(() => Module.ostrelAudio.context.state === 'running'));
+    check('a key brings the animation frames back', await page.evaluate((wakes) => Module.ostrelLoop.wakes > wakes, wakes));
     await page.keyboard.press('Space');
     await page.waitForFunction(() => {
       const text = String.fromCharCode.apply(null, Module.ostrelWeb.chars);
@@ -158,7 +190,16 @@ async function main() {
     check('P pauses: the clock\'s pixels stay the same', clock_before === clock_after);
     await page.keyboard.press('KeyP');
 
-    // Day 1 ends unmet: the run is among the best, with its seed on the game-over screen.
+    // Day 1's quota met, and no more, by sowing and harvesting: the shop opens after it.
+    const quota = await farmUntilQuota(page, plots(field));
+    check('sowing and harvesting meet the first quota', quota.met, quota.detail);
+    await waitForText(page, 'Press SPACE to close the shop.', {timeout: 120000, polling: 'raf'});
+    await page.mouse.move(0, 0);
+    await page.screenshot({path: path.join(shots, 'web-shop.png')});
+    check('the shop opens after a day met', true);
+    await page.keyboard.press('Space');
+
+    // Day 2 ends unmet: the run is among the best, with its seed on the game-over screen.
     await waitForText(page, `Seed ${SEED}.`, {timeout: 120000, polling: 'raf'});
     check('the game-over summary shows the seed', true);
 
