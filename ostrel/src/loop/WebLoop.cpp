@@ -16,15 +16,21 @@ namespace
 const int MOST_FRAMES_OWED = 4;
 
 // Asking for animation frames keeps the browser's compositor busy even when nothing is drawn.
-// So once this many frames in a row leave the picture as it was, the loop runs on a timer
-// instead, every STILL_WAKE_MS running the frames owed (the game's step stays the same); a
-// frame that changes the picture, or the player's input, brings the animation frames back.
+// So once the picture stands still the loop runs on a timer instead, every STILL_WAKE_MS
+// running the frames owed (the game's step stays the same); a frame that changes the picture,
+// or the player's input, brings the animation frames back. A change the timer runs is shown
+// up to a wake late: fine for a lone change (a blink, a clock's tick), a stutter in motion.
+// So the timer waits for STILL_FRAMES_FOR_TIMER unchanged frames after a lone change, and
+// for MOTION_FRAMES after changes that came closer together than that.
 const int STILL_FRAMES_FOR_TIMER = 3;
+const int MOTION_FRAMES = 10;
 const int STILL_WAKE_MS = 100;
 
 double g_last_time = 0.0;
 double g_owed_ms = 0.0;
 int g_still_frames = 0;
+// The unchanged frames before the last change: how far apart the changes come.
+int g_last_still_frames = 0;
 unsigned g_overlay_version = 0;
 bool g_on_timer = false;
 bool g_running = false;
@@ -69,9 +75,15 @@ void noteFrameShown()
     }
     else
     {
+        g_last_still_frames = g_still_frames;
         g_still_frames = 0;
     }
     g_overlay_version = overlay_version;
+}
+
+bool standsStill()
+{
+    return g_still_frames >= (g_last_still_frames >= MOTION_FRAMES ? STILL_FRAMES_FOR_TIMER : MOTION_FRAMES);
 }
 
 void loopCallback()
@@ -98,7 +110,7 @@ void loopCallback()
         game.shutDown();
         return;
     }
-    const bool still = g_still_frames >= STILL_FRAMES_FOR_TIMER;
+    const bool still = standsStill();
     if (still != g_on_timer)
     {
         useAnimationFrames(!still);
@@ -126,7 +138,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void ostrelWakeWebLoop()
 {
     if (ostrel::g_running && ostrel::g_on_timer)
     {
+        // The player is at work: what follows may well move.
         ostrel::g_still_frames = 0;
+        ostrel::g_last_still_frames = 0;
         ++ostrel::g_wakes;
         emscripten_pause_main_loop();
         ostrel::useAnimationFrames(true);
