@@ -1,11 +1,12 @@
 // Prints figures of the web build in Debian's headless Chromium: the time from navigation to
 // the first painted frame of the title, and the CPU all Chromium processes use on a still
-// title, less that of a blank page. Usage: node measure.js URL [SECONDS]
+// title, less that of a blank page. Usage: node measure.js BUILD_FOLDER [SECONDS]
 'use strict';
 const puppeteer = require('puppeteer-core');
 const fs = require('fs');
+const {serve} = require('./serve');
 
-const [url, seconds = '10'] = process.argv.slice(2);
+const [folder, seconds = '10'] = process.argv.slice(2);
 const TICKS = 100; // clock ticks a second, as /proc counts them on Linux
 const SETTLE_MS = 3000;
 
@@ -44,6 +45,7 @@ async function cpuPercent(browser, seconds) {
 }
 
 async function main() {
+  const server = await serve(folder);
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
@@ -55,7 +57,7 @@ async function main() {
     await page.setCacheEnabled(false);
     const firsts = [];
     for (let i = 0; i < 3; ++i) {
-      await page.goto(url);
+      await page.goto(server.url);
       await page.waitForFunction(() => window.Module && Module.ostrelWeb && Module.ostrelWeb.firstPaint !== undefined,
                                  {timeout: 30000, polling: 50});
       firsts.push(await page.evaluate(() => Module.ostrelWeb.firstPaint));
@@ -75,6 +77,7 @@ async function main() {
                 `${blank.toFixed(1)} %, difference ${(title - blank).toFixed(1)} %`);
   } finally {
     await browser.close();
+    server.close();
   }
 }
 

@@ -1,12 +1,16 @@
 // Plays the web build in headless Chromium as a player would and checks what the page shows.
-// Usage: node page-check.js URL SHOTS_FOLDER; prints one line per check, then "N passed, N failed".
+// Usage: node page-check.js BUILD_FOLDER; serves the folder on 127.0.0.1, prints one line per
+// check, then "N passed, N failed", and saves screenshots in $CORNQUOTA_SHOTS (default
+// BUILD_FOLDER/shots).
 'use strict';
 const puppeteer = require('puppeteer-core');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const {serve} = require('./serve');
 
-const [url, shots] = process.argv.slice(2);
+const [folder] = process.argv.slice(2);
+const shots = process.env.CORNQUOTA_SHOTS || path.join(folder, 'shots');
 const SEED = 4242;
 const COLUMNS = 80;
 const ROWS = 24;
@@ -114,6 +118,9 @@ async function farmUntilQuota(page, field) {
 }
 
 async function main() {
+  fs.mkdirSync(shots, {recursive: true});
+  const server = await serve(folder);
+  const url = server.url;
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'cornquota-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
@@ -250,6 +257,7 @@ async function main() {
     check('a browser without WebAssembly is told why it cannot play', message.includes('WebAssembly'), message);
   } finally {
     await browser.close();
+    server.close();
     fs.rmSync(profile, {recursive: true, force: true});
   }
   check('no error in the browser console', errors.length === 0, errors.join(' | '));
